@@ -1,0 +1,313 @@
+// The real Qt window and label on the offscreen platform: what the user sees and clicks.
+#include "app/form.h"
+#include "runtime/virtualkeys.h"
+#include "tests/fakes.h"
+#include "tests/printing.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+const QColor black(0, 0, 0);
+
+struct Rig {
+    // r = 0.99 puts the post's left edge at 399, r = 0 its top at 150.
+    explicit Rig(std::vector<float> randomValues = {0.99f, 0.0f}) : random(log, std::move(randomValues))
+    {
+        window().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window()));
+    }
+    FendrelWindow& window() { return form.window(); }
+    Fendrel& fendrel() { return form.fendrel(); }
+    QImage picture() { return window().grab().toImage(); }
+    QColor pixel(int x, int y) { return picture().pixelColor(x, y); }
+    QColor background() { return window().palette().window().color(); }
+    void clickWindowAt(QPoint where) { QTest::mouseClick(&window(), Qt::LeftButton, {}, where); }
+    void start() { clickWindowAt({4, 4}); }
+
+    CallLog log;
+    ScriptedRandom random;
+    Form form{random};
+};
+
+// The leftmost and one-past-rightmost black columns of a row.
+std::pair<int, int> blackRun(const QImage& image, int y)
+{
+    int left = -1, right = -1;
+    for (int x = 0; x < image.width(); ++x) {
+        if (image.pixelColor(x, y) == black) {
+            if (left < 0)
+                left = x;
+            right = x + 1;
+        }
+    }
+    return {left, right};
+}
+
+} // namespace
+
+class WindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void opensWithDarkBluePromptInTahomaSizedFont()
+    {
+        Rig rig;
+        QCOMPARE(rig.window().windowTitle(), QString("Fendrel"));
+        QCOMPARE(rig.window().size(), QSize(792, 573));
+        AnzeigeLabel& label = rig.window().anzeigeLbl();
+        QVERIFY(label.isVisible());
+        QCOMPARE(label.geometry(), QRect(8, 8, 769, 553));
+        QCOMPARE(label.text(), QString("Zum Starten hier klicken []"));
+        QCOMPARE(label.font().pixelSize(), 19);
+        QCOMPARE(label.palette().color(QPalette::WindowText), QColor(0, 51, 102));
+
+        // The text is drawn from the label's top-left corner, in dark blue.
+        const QImage image = rig.picture();
+        QColor darkest = rig.background();
+        QRect inked;
+        for (int y = 0; y < 60; ++y)
+            for (int x = 0; x < 400; ++x)
+                if (image.pixelColor(x, y) != rig.background()) {
+                    inked |= QRect(x, y, 1, 1);
+                    if (image.pixelColor(x, y).lightness() < darkest.lightness())
+                        darkest = image.pixelColor(x, y);
+                }
+        QVERIFY(inked.left() >= 8 && inked.left() < 14 && inked.top() >= 8 && inked.top() < 16);
+        QVERIFY(inked.bottom() < 8 + 25);
+        QVERIFY2(darkest.blue() > darkest.green() && darkest.green() > darkest.red(), qPrintable(darkest.name()));
+    }
+
+    void captionKeepsLineBreaksAndShowsThemAsLines()
+    {
+        Rig rig;
+        AnzeigeLabel& label = rig.window().anzeigeLbl();
+        label.Caption("eins\r\nzwei");
+        QCOMPARE(label.Caption(), std::string("eins\r\nzwei"));
+        QCOMPARE(label.text(), QString("eins\nzwei"));
+    }
+
+    void clickOnWindowOrPromptStartsRun_data()
+    {
+        QTest::addColumn<bool>("onLabel");
+        QTest::newRow("beside the prompt") << false;
+        QTest::newRow("on the prompt") << true;
+    }
+    void clickOnWindowOrPromptStartsRun()
+    {
+        QFETCH(bool, onLabel);
+        Rig rig;
+        if (onLabel)
+            QTest::mouseClick(&rig.window().anzeigeLbl(), Qt::LeftButton, {}, QPoint(30, 10));
+        else
+            rig.clickWindowAt({790, 570});
+        QVERIFY(rig.fendrel().Running);
+        QVERIFY(!rig.window().anzeigeLbl().isVisible());
+    }
+
+    void startDrawsRearSightAndFirstPostAtOnce()
+    {
+        Rig rig;
+        rig.start();
+        const QImage image = rig.picture();
+        const QColor bg = rig.background();
+        struct Probe { int x, y; bool black; };
+        const Probe probes[] = {
+            {100, 199, false}, {100, 200, true},  {49, 300, false},  {50, 300, true},   // left block
+            {299, 300, true},  {300, 300, false}, {398, 300, false}, {399, 300, true},  // notch, post
+            {592, 300, true},  {749, 300, true},  {750, 300, false}, {760, 572, false}, // right block
+            {100, 572, true},  {450, 149, false}, {450, 150, true},  {592, 170, true},  // base, post top
+            {593, 170, false}, {398, 170, false},
+        };
+        for (const Probe& probe : probes)
+            QVERIFY2(image.pixelColor(probe.x, probe.y) == (probe.black ? black : bg),
+                     qPrintable(QString("pixel %1,%2").arg(probe.x).arg(probe.y)));
+    }
+
+    void firstPostIs194PixelsWideAtItsRandomPlace_data()
+    {
+        QTest::addColumn<float>("r");
+        QTest::addColumn<int>("postX");
+        QTest::newRow("r 0") << 0.0f << 300;
+        QTest::newRow("r 0.125") << 0.125f << 312;
+        QTest::newRow("r 0.5") << 0.5f << 350;
+        QTest::newRow("r 0.99") << 0.99f << 399;
+        QTest::newRow("r just below 1") << 16777215.0f / 16777216.0f << 400;
+    }
+    void firstPostIs194PixelsWideAtItsRandomPlace()
+    {
+        QFETCH(float, r);
+        QFETCH(int, postX);
+        Rig rig({r, 0.0f});
+        rig.start();
+        // Above the rear sight's top edge (y 200) only the post is black.
+        QCOMPARE(blackRun(rig.picture(), 180), std::make_pair(postX, postX + 194));
+        QCOMPARE(blackRun(rig.picture(), 149), std::make_pair(-1, -1));
+    }
+
+    void secondClickDuringRunChangesNothing()
+    {
+        Rig rig;
+        rig.start();
+        const QImage before = rig.picture();
+        rig.clickWindowAt({400, 100});
+        rig.clickWindowAt({4, 4});
+        QCOMPARE(rig.picture(), before);
+        QCOMPARE(rig.fendrel().PostX, Integer(399));
+    }
+
+    void clickOnHiddenLabelRegionReachesWindow()
+    {
+        Rig rig;
+        QSignalSpy labelClicks(&rig.window().anzeigeLbl(), &AnzeigeLabel::clicked);
+        QSignalSpy windowClicks(&rig.window(), &FendrelWindow::clicked);
+        rig.start();
+        rig.clickWindowAt({30, 20}); // where the prompt was
+        QCOMPARE(labelClicks.count(), 0);
+        QCOMPARE(windowClicks.count(), 2);
+    }
+
+    void onlyACompletePrimaryClickCounts()
+    {
+        Rig rig;
+        FendrelWindow& window = rig.window();
+        QSignalSpy clicks(&window, &FendrelWindow::clicked);
+        QTest::mouseClick(&window, Qt::RightButton, {}, {4, 4});
+        QTest::mouseClick(&window, Qt::MiddleButton, {}, {4, 4});
+        QTest::mousePress(&window, Qt::LeftButton, {}, {4, 4});
+        QTest::mouseRelease(&window, Qt::LeftButton, {}, {900, 4}); // let go outside
+        QCOMPARE(clicks.count(), 0);
+        QVERIFY(!rig.fendrel().Running);
+
+        // A double click: press, release, double-click press, release.
+        QTest::mouseClick(&window, Qt::LeftButton, {}, {4, 4});
+        QMouseEvent second(QEvent::MouseButtonDblClick, QPointF(4, 4), window.mapToGlobal(QPointF(4, 4)),
+                           Qt::LeftButton, Qt::LeftButton, {});
+        QApplication::sendEvent(&window, &second);
+        QTest::mouseRelease(&window, Qt::LeftButton, {}, {4, 4});
+        QCOMPARE(clicks.count(), 1);
+    }
+
+    void repaintKeepsRearSightAndPost()
+    {
+        Rig rig;
+        rig.start();
+        QTest::keyClick(&rig.window(), Qt::Key_Right);
+        const QImage aimed = rig.picture();
+        QCOMPARE(blackRun(aimed, 180), std::make_pair(400, 594));
+        // Covered and uncovered, minimised and restored: the system repaints everything.
+        rig.window().hide();
+        rig.window().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&rig.window()));
+        rig.window().repaint();
+        QCOMPARE(rig.picture(), aimed);
+    }
+
+    void enlargedWindowShowsMoreOfThePictureAtSameCoordinates()
+    {
+        Rig rig;
+        rig.start();
+        const QImage small = rig.picture();
+        rig.window().resize(1000, 800);
+        QTest::qWait(10);
+        const QImage large = rig.picture();
+        QCOMPARE(large.size(), QSize(1000, 800));
+        QCOMPARE(large.copy(0, 0, 792, 573), small);
+        QCOMPARE(large.pixelColor(100, 599), black);   // the base block ends at 600
+        QCOMPARE(large.pixelColor(100, 600), rig.background());
+        QCOMPARE(large.pixelColor(450, 649), black);   // the post ends at 650
+        QCOMPARE(large.pixelColor(450, 650), rig.background());
+        rig.window().resize(300, 250);
+        QCOMPARE(rig.picture(), small.copy(0, 0, 300, 250));
+    }
+
+    void keyPressMovesPostWithoutTrace()
+    {
+        Rig rig;
+        rig.start();
+        for (int i = 0; i < 5; ++i)
+            QTest::keyClick(&rig.window(), Qt::Key_Left);
+        QTest::keyClick(&rig.window(), Qt::Key_Up);
+        QTest::keyClick(&rig.window(), Qt::Key_A);
+        const QImage image = rig.picture();
+        QCOMPARE(blackRun(image, 180), std::make_pair(394, 588));
+        QCOMPARE(blackRun(image, 149), std::make_pair(394, 588));
+        QCOMPARE(blackRun(image, 148), std::make_pair(-1, -1));
+    }
+
+    void keysMapToVirtualKeyCodes_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<bool>("autoRepeat");
+        QTest::addColumn<int>("code");
+        QTest::newRow("left") << int(Qt::Key_Left) << 0 << false << 37;
+        QTest::newRow("up, held") << int(Qt::Key_Up) << 0 << true << 38;
+        QTest::newRow("right with shift") << int(Qt::Key_Right) << int(Qt::ShiftModifier) << false << 39;
+        QTest::newRow("down") << int(Qt::Key_Down) << 0 << false << 40;
+        QTest::newRow("return") << int(Qt::Key_Return) << 0 << false << 13;
+        QTest::newRow("return, held") << int(Qt::Key_Return) << 0 << true << 13;
+        QTest::newRow("keypad enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << false << 13;
+        QTest::newRow("keypad left, num lock off") << int(Qt::Key_Left) << int(Qt::KeypadModifier) << false << 37;
+        QTest::newRow("keypad 4, num lock on") << int(Qt::Key_4) << int(Qt::KeypadModifier) << false << 100;
+        QTest::newRow("digit 4") << int(Qt::Key_4) << 0 << false << 52;
+        QTest::newRow("letter A") << int(Qt::Key_A) << 0 << false << 65;
+        QTest::newRow("tab") << int(Qt::Key_Tab) << 0 << false << 9;
+        QTest::newRow("F1") << int(Qt::Key_F1) << 0 << false << 0;
+    }
+    void keysMapToVirtualKeyCodes()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(bool, autoRepeat);
+        QFETCH(int, code);
+        Rig rig;
+        QSignalSpy keys(&rig.window(), &FendrelWindow::keyDown);
+        QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), QString(), autoRepeat);
+        QApplication::sendEvent(&rig.window(), &press);
+        QCOMPARE(keys.count(), 1);
+        QCOMPARE(keys.at(0).at(0).toInt(), code);
+    }
+
+    void layersFollowAutoRedrawAndCls()
+    {
+        Rig rig;
+        FendrelWindow& surface = rig.window();
+        rig.window().anzeigeLbl().Visible(false);
+        surface.AutoRedraw(true);
+        surface.Line(10, 10, 20, 20, rgb(255, 0, 0));
+        surface.AutoRedraw(false);
+        surface.Line(30, 30, 40, 40, rgb(0, 0, 255));
+        QCOMPARE(rig.pixel(15, 15), QColor(255, 0, 0));
+        QCOMPARE(rig.pixel(35, 35), QColor(0, 0, 255));
+        surface.Cls(); // transient only
+        QCOMPARE(rig.pixel(15, 15), QColor(255, 0, 0));
+        QCOMPARE(rig.pixel(35, 35), rig.background());
+        surface.Line(30, 30, 40, 40, rgb(0, 0, 255));
+        surface.AutoRedraw(true);
+        surface.Cls(); // both layers
+        QCOMPARE(rig.pixel(15, 15), rig.background());
+        QCOMPARE(rig.pixel(35, 35), rig.background());
+    }
+
+    void boxesAreFilledBetweenCornersInEitherOrderAndClipped()
+    {
+        Rig rig;
+        FendrelWindow& surface = rig.window();
+        rig.window().anzeigeLbl().Visible(false);
+        surface.Line(60, 40, 20, 10, black.rgb() & 0xFFFFFF);
+        surface.Line(Integer::min, 700, Integer::max, Integer::max, 0);
+        surface.Line(780, Integer::min, Integer::max, 5, 0);
+        const QImage image = rig.picture();
+        QCOMPARE(image.pixelColor(20, 10), black);
+        QCOMPARE(image.pixelColor(59, 39), black);
+        QCOMPARE(image.pixelColor(60, 39), rig.background());
+        QCOMPARE(image.pixelColor(59, 40), rig.background());
+        QCOMPARE(image.pixelColor(19, 10), rig.background());
+        QCOMPARE(image.pixelColor(791, 0), black);
+        QCOMPARE(image.pixelColor(791, 5), rig.background());
+    }
+};
+
+QTEST_MAIN(WindowTest)
+#include "test_window.moc"
