@@ -1,0 +1,85 @@
+// libFuzzer target: bytes become clicks and key presses for the exercise. Beyond the
+// sanitizers it checks that the state, the label and the picture stay in step.
+#include "exercise/fendrel.h"
+#include "runtime/virtualkeys.h"
+#include "tests/fakes.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+// Hands out values taken from the input, so the fuzzer also steers the places.
+class BytesRandom final : public RandomSource {
+public:
+    BytesRandom(const std::uint8_t*& data, const std::uint8_t* end) : m_data(data), m_end(end) {}
+    void randomize() override {}
+    float next() override
+    {
+        std::uint32_t bits = 0;
+        for (int i = 0; i < 3 && m_data < m_end; ++i)
+            bits = bits << 8 | *m_data++;
+        return static_cast<float>(bits & 0xFFFFFF) / 16777216.0f;
+    }
+
+private:
+    const std::uint8_t*& m_data;
+    const std::uint8_t* m_end;
+};
+
+void check(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+void checkInvariants(const Fendrel& fendrel, const FakeSurface& surface, const FakeLabel& label)
+{
+    check(label.visible == !fendrel.Running);
+    check(fendrel.PostX >= Fendrel::minPostX && fendrel.PostX <= Fendrel::maxPostX);
+    check(fendrel.PostY >= Fendrel::minPostY && fendrel.PostY <= Fendrel::maxPostY);
+    if (fendrel.Running) {
+        check(fendrel.Attempt >= 1 && fendrel.Attempt <= 20);
+        check(surface.persistent.size() == 3 && surface.transient.size() == 1);
+        const FakeBox& post = surface.transient.front();
+        check(post.x1 == fendrel.PostX.value() && post.x2 - post.x1 == 200 - 6 * fendrel.Attempt.value());
+    } else {
+        check(surface.persistent.empty() && surface.transient.empty());
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::uint8_t* end = data + size;
+    CallLog log;
+    FakeSurface surface(log);
+    FakeLabel label(log);
+    BytesRandom random(data, end);
+    Fendrel fendrel(surface, label, random);
+    fendrel.Form_Load();
+
+    static const int actionKeys[] = {VirtualKey::Left, VirtualKey::Right, VirtualKey::Up, VirtualKey::Down,
+                                     VirtualKey::Return};
+    while (data < end) {
+        const std::uint8_t byte = *data++;
+        // Low three bits: what happens; the rest: how often (arrow keys held for long).
+        const int action = byte & 7;
+        const int repeats = action < 4 ? 1 + (byte >> 3) * 1100 : 1;
+        for (int i = 0; i < repeats; ++i) {
+            if (action < 5)
+                fendrel.Form_KeyDown(actionKeys[action], 0);
+            else if (action == 5)
+                fendrel.Form_Click();
+            else if (action == 6)
+                label.visible ? fendrel.AnzeigeLbl_Click() : fendrel.Form_Click();
+            else
+                fendrel.Form_KeyDown(data < end ? *data++ : 0, 0);
+            log.clear();
+        }
+        checkInvariants(fendrel, surface, label);
+    }
+    return 0;
+}
