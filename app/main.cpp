@@ -2,6 +2,7 @@
 #include "app/form.h"
 #include "runtime/errorreport.h"
 #include "runtime/randomsequence.h"
+#include "view/appicon.h"
 #include "view/errordialog.h"
 
 #include <QApplication>
@@ -9,6 +10,8 @@
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
+    QApplication::setDesktopFileName(QStringLiteral(FENDREL_APP_ID));
+    QApplication::setWindowIcon(appIcon());
     setErrorPresenter(showErrorDialog);
     RandomSequence random;
     Form form(random);

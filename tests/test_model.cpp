@@ -144,11 +144,11 @@ private:
 
 // One user action: a click, or a key with the code the program should see.
 struct Event {
-    enum Kind { ClickLabel, ClickWindow, Key, Repaint, Resize } kind;
+    enum Kind { ClickLabel, ClickWindow, Key, Repaint, Resize } kind = Key;
     Qt::Key qtKey = Qt::Key_unknown;
-    Qt::KeyboardModifiers modifiers;
+    Qt::KeyboardModifiers modifiers = {};
     int code = 0;
-    QSize size;
+    QSize size = {};
 };
 
 class EventSource {

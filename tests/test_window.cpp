@@ -1,6 +1,7 @@
 // The real Qt window and label on the offscreen platform: what the user sees and clicks.
 #include "app/form.h"
 #include "runtime/virtualkeys.h"
+#include "view/appicon.h"
 #include "tests/fakes.h"
 #include "tests/printing.h"
 
@@ -76,6 +77,15 @@ private slots:
         QVERIFY(inked.left() >= 8 && inked.left() < 14 && inked.top() >= 8 && inked.top() < 16);
         QVERIFY(inked.bottom() < 8 + 25);
         QVERIFY2(darkest.blue() > darkest.green() && darkest.green() > darkest.red(), qPrintable(darkest.name()));
+    }
+
+    void iconShowsRearSightWithPost()
+    {
+        const QImage icon = appIcon().pixmap(64).toImage();
+        QCOMPARE(icon.size(), QSize(64, 64));
+        QCOMPARE(icon.pixelColor(32, 32), black); // the post, in the notch
+        QCOMPARE(icon.pixelColor(12, 50), black); // the base block
+        QVERIFY(icon.pixelColor(26, 32) != black); // the gap beside the post
     }
 
     void captionKeepsLineBreaksAndShowsThemAsLines()
