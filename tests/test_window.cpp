@@ -5,6 +5,8 @@
 #include "tests/fakes.h"
 #include "tests/printing.h"
 
+#include <QPaintEvent>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -45,6 +47,21 @@ std::pair<int, int> blackRun(const QImage& image, int y)
     }
     return {left, right};
 }
+
+// Collects the areas of the paint events a widget receives.
+class PaintRecorder : public QObject {
+public:
+    explicit PaintRecorder(QRegion& painted) : m_painted(painted) {}
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            m_painted += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+
+private:
+    QRegion& m_painted;
+};
 
 } // namespace
 
@@ -243,6 +260,25 @@ private slots:
         QCOMPARE(blackRun(image, 180), std::make_pair(394, 588));
         QCOMPARE(blackRun(image, 149), std::make_pair(394, 588));
         QCOMPARE(blackRun(image, 148), std::make_pair(-1, -1));
+    }
+
+    void keyPressRepaintsOnlyOldAndNewPostAndMatchesFullRepaint()
+    {
+        Rig rig({0.5f, 0.0f}); // post at (350, 150)
+        rig.start();
+        QTest::qWait(20);
+        QRegion painted;
+        PaintRecorder recorder(painted);
+        rig.window().installEventFilter(&recorder);
+        QTest::keyClick(&rig.window(), Qt::Key_Right);
+        QTest::keyClick(&rig.window(), Qt::Key_Down);
+        QCoreApplication::processEvents();
+        // Each press repaints the post where it was and where it is now: together
+        // x 350..544, y 150 to the window's bottom edge.
+        QCOMPARE(painted, QRegion(350, 150, 195, 423));
+        // What is on the screen after these partial repaints is what a full repaint gives.
+        const QImage onScreen = rig.window().screen()->grabWindow(rig.window().winId()).toImage();
+        QCOMPARE(onScreen.convertToFormat(QImage::Format_RGB32), rig.picture().convertToFormat(QImage::Format_RGB32));
     }
 
     void keysMapToVirtualKeyCodes_data()
