@@ -4,7 +4,7 @@
 #include <QLocale>
 #include <QString>
 
-#include <cstdio>
+#include <charconv>
 #include <cstdlib>
 
 std::string integerText(Integer value)
@@ -17,10 +17,12 @@ std::string doubleText(double value, const std::string& decimalSeparator)
     if (value == 0.0)
         return "0";
 
-    // "%.14e" rounds to exactly 15 significant digits: d.dddddddddddddde±x.
+    // Scientific with 14 decimals rounds to exactly 15 significant digits,
+    // d.dddddddddddddde±x, and unlike printf ignores the C library's locale.
     char scientific[32];
-    std::snprintf(scientific, sizeof scientific, "%.14e", value);
-    const std::string text(scientific);
+    const auto written = std::to_chars(scientific, scientific + sizeof scientific, value,
+                                       std::chars_format::scientific, 14);
+    const std::string text(scientific, written.ptr);
     const bool negative = text[0] == '-';
     const std::size_t start = negative ? 1 : 0;
     const std::size_t e = text.find('e');

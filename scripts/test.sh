@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh desktop-file-utils appstream dpkg-dev
+scripts/install-deps.sh desktop-file-utils appstream dpkg-dev file
 export QT_QPA_PLATFORM=offscreen
 
 cmake -S . -B build-test -G Ninja -DBUILD_TESTING=ON
