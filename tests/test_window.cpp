@@ -203,6 +203,8 @@ private slots:
         QTest::mouseClick(&window, Qt::MiddleButton, {}, {4, 4});
         QTest::mousePress(&window, Qt::LeftButton, {}, {4, 4});
         QTest::mouseRelease(&window, Qt::LeftButton, {}, {900, 4}); // let go outside
+        QTest::mousePress(&window, Qt::LeftButton, {}, {4, 4});
+        QTest::mouseRelease(&window, Qt::LeftButton, {}, {100, 100}); // let go over the label
         QCOMPARE(clicks.count(), 0);
         QVERIFY(!rig.fendrel().Running);
 

@@ -10,7 +10,7 @@ QIcon appIcon()
     Q_INIT_RESOURCE(icon); // the resource lives in a static library
     QSvgRenderer renderer(QStringLiteral(":/de.fendrel.Fendrel.svg"));
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+    for (int size : {16, 32, 48, 64, 128}) {
         QPixmap pixmap(size, size);
         pixmap.fill(Qt::transparent);
         QPainter painter(&pixmap);

@@ -78,7 +78,8 @@ void FendrelWindow::mousePressEvent(QMouseEvent* event)
 
 void FendrelWindow::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (m_click.release(*event, rect()))
+    // Released over the visible label is released over another control: no click.
+    if (m_click.release(*event, rect()) && !childAt(event->position().toPoint()))
         emit clicked();
 }
 
