@@ -343,7 +343,7 @@ private slots:
         Rig rig;
         FendrelWindow& surface = rig.window();
         rig.window().anzeigeLbl().Visible(false);
-        surface.Line(60, 40, 20, 10, black.rgb() & 0xFFFFFF);
+        surface.Line(60, 40, 20, 10, rgb(0, 0, 0));
         surface.Line(Integer::min, 700, Integer::max, Integer::max, 0);
         surface.Line(780, Integer::min, Integer::max, 5, 0);
         const QImage image = rig.picture();

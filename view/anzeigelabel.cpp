@@ -1,6 +1,8 @@
 // The display label widget.
 #include "view/anzeigelabel.h"
 
+#include "view/qtcolour.h"
+
 #include <QFont>
 
 AnzeigeLabel::AnzeigeLabel(QWidget* parent) : QLabel(parent)
@@ -35,7 +37,7 @@ void AnzeigeLabel::Visible(bool visible)
 void AnzeigeLabel::ForeColor(Colour colour)
 {
     QPalette colours = palette();
-    colours.setColor(QPalette::WindowText, QColor(redOf(colour), greenOf(colour), blueOf(colour)));
+    colours.setColor(QPalette::WindowText, toQColor(colour));
     setPalette(colours);
 }
 

@@ -2,6 +2,7 @@
 #include "view/fendrelwindow.h"
 
 #include "view/keymapping.h"
+#include "view/qtcolour.h"
 
 #include <QKeyEvent>
 #include <QPaintEvent>
@@ -46,13 +47,13 @@ void FendrelWindow::Cls()
 
 void FendrelWindow::Line(Integer x1, Integer y1, Integer x2, Integer y2, Colour colour)
 {
-    // The box covers x1..x2 and y1..y2 without the second corner's column and row,
-    // so its width and height are the corners' differences.
+    // The box leaves out the column of its right edge and the row of its bottom edge,
+    // so its width and height are the differences of the corners.
     const int left = std::min(x1.value(), x2.value());
     const int top = std::min(y1.value(), y2.value());
     const QRect area(left, top, std::max(x1.value(), x2.value()) - left, std::max(y1.value(), y2.value()) - top);
     (m_autoRedraw ? m_persistent : m_transient)
-        .push_back({area, QColor(redOf(colour), greenOf(colour), blueOf(colour))});
+        .push_back({area, toQColor(colour)});
     update(area);
 }
 

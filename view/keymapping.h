@@ -3,8 +3,6 @@
 
 #include <Qt>
 
-class QKeyEvent;
-
 // The Windows virtual-key code for a Qt key, VirtualKey::None where there is none.
 // The keypad's Enter is Return; its arrows (Num Lock off) are the arrow keys.
 int virtualKeyCode(int qtKey, Qt::KeyboardModifiers modifiers);
