@@ -20,7 +20,7 @@ appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml"
 deb=$(ls "$prefix"/package/fendrel_*.deb)
 depends=$(dpkg-deb --field "$deb" Depends)
 echo "Depends: $depends"
-for library in libqt6widgets6 libqt6svg6 libqt6core6 qt6-qpa-plugins; do
+for library in libqt6widgets6 libqt6gui6 libqt6svg6 libqt6core6; do
     grep -q "$library" <<< "$depends" || { echo "package does not depend on $library"; exit 1; }
 done
 contents=$(dpkg-deb --contents "$deb")
