@@ -7,7 +7,6 @@
 #include "view/displaylabel.h"
 #include "view/windowsurface.h"
 
-#include <deque>
 #include <string>
 #include <vector>
 
