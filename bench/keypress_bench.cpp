@@ -2,7 +2,7 @@
 // for the real window and for the floor, on the platform Qt was started with
 // (offscreen in bench/run.sh); and for the exercise's logic alone with a fake surface.
 // Prints the median and 99th percentile of each, in microseconds.
-#include "app/form.h"
+#include "app/qtform.h"
 #include "floor/floorwindow.h"
 #include "runtime/randomsequence.h"
 #include "runtime/virtualkeys.h"
@@ -62,7 +62,7 @@ int main(int argc, char* argv[])
     const int rounds = 20, pressesPerRound = 1000;
 
     RandomSequence random;
-    Form form(random);
+    QtForm form(random, ".");
     FloorWindow floor;
     for (QWidget* window : {static_cast<QWidget*>(&form.window()), static_cast<QWidget*>(&floor)}) {
         window->show();
@@ -85,7 +85,7 @@ int main(int argc, char* argv[])
     CallLog log;
     FakeSurface surface(log);
     FakeLabel label(log);
-    Fendrel logic(surface, label, random);
+    Fendrel logic(surface, label, random, ".");
     logic.Form_Load();
     logic.Form_Click();
     std::vector<double> logicTimes;

@@ -8,13 +8,14 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <utility>
 
 namespace {
 const std::string crlf = "\r\n";
 }
 
-Fendrel::Fendrel(WindowSurface& form, DisplayLabel& anzeigeLbl, RandomSource& random)
-    : m_form(form), m_anzeigeLbl(anzeigeLbl), m_random(random)
+Fendrel::Fendrel(WindowSurface& form, DisplayLabel& anzeigeLbl, RandomSource& random, std::string decimalSeparator)
+    : m_form(form), m_anzeigeLbl(anzeigeLbl), m_random(random), m_decimalSeparator(std::move(decimalSeparator))
 {
 }
 
@@ -112,8 +113,8 @@ void Fendrel::ShowResults()
         appendToCaption(integerText(i) + ". Versuch: X=" + integerText(devX));
         appendToCaption(" Y=" + integerText(devY) + crlf);
     }
-    appendToCaption("Schnitt X=" + doubleText(static_cast<double>(sumX) / count));
-    appendToCaption(" Schnitt Y=" + doubleText(static_cast<double>(sumY) / count));
+    appendToCaption("Schnitt X=" + doubleText(static_cast<double>(sumX) / count, m_decimalSeparator));
+    appendToCaption(" Schnitt Y=" + doubleText(static_cast<double>(sumY) / count, m_decimalSeparator));
     m_anzeigeLbl.Visible(true);
 }
 

@@ -23,7 +23,8 @@ public:
     static constexpr int minPostY = Integer::min + 200;
     static constexpr int maxPostY = Integer::max - 500;
 
-    Fendrel(WindowSurface& form, DisplayLabel& anzeigeLbl, RandomSource& random);
+    // decimalSeparator: the user's, as the front end read it from the system at start.
+    Fendrel(WindowSurface& form, DisplayLabel& anzeigeLbl, RandomSource& random, std::string decimalSeparator);
 
     void Form_Load();
     void Form_Click();
@@ -50,4 +51,5 @@ private:
     WindowSurface& m_form;
     DisplayLabel& m_anzeigeLbl;
     RandomSource& m_random;
+    const std::string m_decimalSeparator;
 };

@@ -2,8 +2,8 @@
 // sanitizers it checks that the state, the label and the picture stay in step.
 #include "exercise/fendrel.h"
 #include "runtime/virtualkeys.h"
+#include "view/drawinglayers.h"
 
-#include <optional>
 #include <string>
 
 #include <cstddef>
@@ -11,41 +11,6 @@
 #include <cstdlib>
 
 namespace {
-
-struct Box {
-    int x1, y1, x2, y2;
-};
-
-// Keeps only what the checks need, so that a million presses per input stay cheap.
-class LayerSurface final : public WindowSurface {
-public:
-    void AutoRedraw(bool persistent) override { m_autoRedraw = persistent; }
-    RasterMode DrawMode() const override { return m_mode; }
-    void DrawMode(RasterMode mode) override { m_mode = mode; }
-    void Cls() override
-    {
-        transient = 0;
-        post.reset();
-        if (m_autoRedraw)
-            persistent = 0;
-    }
-    void Line(Integer x1, Integer y1, Integer x2, Integer y2, Colour) override
-    {
-        if (m_autoRedraw) {
-            ++persistent;
-        } else {
-            ++transient;
-            post = Box{x1.value(), y1.value(), x2.value(), y2.value()};
-        }
-    }
-    int persistent = 0;
-    int transient = 0;
-    std::optional<Box> post;
-
-private:
-    bool m_autoRedraw = false;
-    RasterMode m_mode = RasterMode::CopyPen;
-};
 
 class PlainLabel final : public DisplayLabel {
 public:
@@ -81,18 +46,19 @@ void check(bool condition)
         std::abort();
 }
 
-void checkInvariants(const Fendrel& fendrel, const LayerSurface& surface, const PlainLabel& label)
+void checkInvariants(const Fendrel& fendrel, const DrawingLayers& layers, const PlainLabel& label)
 {
     check(label.visible == !fendrel.Running);
     check(fendrel.PostX >= Fendrel::minPostX && fendrel.PostX <= Fendrel::maxPostX);
     check(fendrel.PostY >= Fendrel::minPostY && fendrel.PostY <= Fendrel::maxPostY);
     if (fendrel.Running) {
         check(fendrel.Attempt >= 1 && fendrel.Attempt <= 20);
-        check(surface.persistent == 3 && surface.transient == 1 && surface.post);
-        check(surface.post->x1 == fendrel.PostX.value() && surface.post->y1 == fendrel.PostY.value());
-        check(surface.post->x2 - surface.post->x1 == 200 - 6 * fendrel.Attempt.value());
+        check(layers.persistent().size() == 3 && layers.transient().size() == 1);
+        const Area& post = layers.transient().front().area;
+        check(post.left == fendrel.PostX.value() && post.top == fendrel.PostY.value());
+        check(post.width() == 200 - 6 * fendrel.Attempt.value());
     } else {
-        check(surface.persistent == 0 && surface.transient == 0);
+        check(layers.persistent().empty() && layers.transient().empty());
         check(label.caption.starts_with("Zum Starten hier klicken []"));
     }
 }
@@ -102,10 +68,10 @@ void checkInvariants(const Fendrel& fendrel, const LayerSurface& surface, const 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::uint8_t* end = data + size;
-    LayerSurface surface;
+    DrawingLayers layers([](const Area&) {});
     PlainLabel label;
     BytesRandom random(data, end);
-    Fendrel fendrel(surface, label, random);
+    Fendrel fendrel(layers, label, random, ",");
     fendrel.Form_Load();
 
     static const int actionKeys[] = {VirtualKey::Left, VirtualKey::Right, VirtualKey::Up, VirtualKey::Down,
@@ -126,7 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             else
                 fendrel.Form_KeyDown(data < end ? *data++ : 0, 0);
         }
-        checkInvariants(fendrel, surface, label);
+        checkInvariants(fendrel, layers, label);
     }
     return 0;
 }

@@ -1,9 +1,6 @@
 // Number-to-text conversions of the report.
 #include "runtime/numbertext.h"
 
-#include <QLocale>
-#include <QString>
-
 #include <charconv>
 #include <cstdlib>
 
@@ -49,19 +46,4 @@ std::string doubleText(double value, const std::string& decimalSeparator)
     if (!fraction.empty())
         result += decimalSeparator + fraction;
     return result;
-}
-
-std::string doubleText(double value)
-{
-    return doubleText(value, userDecimalSeparator());
-}
-
-std::string userDecimalSeparator()
-{
-    for (const char* variable : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
-        const char* setting = std::getenv(variable);
-        if (setting && *setting)
-            return QLocale(QString::fromLocal8Bit(setting)).decimalPoint().toStdString();
-    }
-    return ".";
 }

@@ -9,12 +9,6 @@
 std::string integerText(Integer value);
 
 // 15 significant digits, never an exponent, no trailing zeros, a leading 0 below 1,
-// no separator for a whole number.
+// no separator for a whole number. The separator is the user's, which only
+// the front end can ask the system for.
 std::string doubleText(double value, const std::string& decimalSeparator);
-
-// doubleText with the decimal separator of the user's numeric locale setting.
-std::string doubleText(double value);
-
-// The decimal separator of the first of LC_ALL, LC_NUMERIC and LANG that is set;
-// a point when none is.
-std::string userDecimalSeparator();

@@ -1,5 +1,5 @@
 #pragma once
-// Runs a piece of code in a forked child, to watch paths that end the process.
+// Runs a piece of code in a child process, to watch paths that end the process.
 
 #include <functional>
 #include <string>

@@ -6,27 +6,25 @@
 void FakeSurface::AutoRedraw(bool persistent)
 {
     m_log.push_back("AutoRedraw " + std::to_string(persistent));
-    autoRedraw = persistent;
+    m_layers.AutoRedraw(persistent);
 }
 
 RasterMode FakeSurface::DrawMode() const
 {
     m_log.push_back("DrawMode?");
-    return drawMode;
+    return m_layers.DrawMode();
 }
 
 void FakeSurface::DrawMode(RasterMode mode)
 {
     m_log.push_back("DrawMode " + std::to_string(static_cast<int>(mode)));
-    drawMode = mode;
+    m_layers.DrawMode(mode);
 }
 
 void FakeSurface::Cls()
 {
     m_log.push_back("Cls");
-    transient.clear();
-    if (autoRedraw)
-        persistent.clear();
+    m_layers.Cls();
 }
 
 void FakeSurface::Line(Integer x1, Integer y1, Integer x2, Integer y2, Colour colour)
@@ -34,7 +32,7 @@ void FakeSurface::Line(Integer x1, Integer y1, Integer x2, Integer y2, Colour co
     m_log.push_back("Line " + std::to_string(x1.value()) + " " + std::to_string(y1.value()) + " "
                     + std::to_string(x2.value()) + " " + std::to_string(y2.value()) + " "
                     + std::to_string(colour));
-    (autoRedraw ? persistent : transient).push_back({x1.value(), y1.value(), x2.value(), y2.value(), colour});
+    m_layers.Line(x1, y1, x2, y2, colour);
 }
 
 void FakeLabel::Caption(const std::string& text)

@@ -5,19 +5,14 @@
 
 #include "runtime/randomsource.h"
 #include "view/displaylabel.h"
-#include "view/windowsurface.h"
+#include "view/drawinglayers.h"
 
 #include <string>
 #include <vector>
 
 using CallLog = std::vector<std::string>;
 
-struct FakeBox {
-    int x1, y1, x2, y2;
-    Colour colour;
-    bool operator==(const FakeBox&) const = default;
-};
-
+// The real layers, with every call logged.
 class FakeSurface final : public WindowSurface {
 public:
     explicit FakeSurface(CallLog& log) : m_log(log) {}
@@ -28,13 +23,12 @@ public:
     void Cls() override;
     void Line(Integer x1, Integer y1, Integer x2, Integer y2, Colour colour) override;
 
-    std::vector<FakeBox> persistent; // kept by the window
-    std::vector<FakeBox> transient;  // since the last Cls
-    bool autoRedraw = false;
-    RasterMode drawMode = RasterMode::CopyPen;
+    const std::vector<Box>& persistent() const { return m_layers.persistent(); }
+    const std::vector<Box>& transient() const { return m_layers.transient(); }
 
 private:
     CallLog& m_log;
+    DrawingLayers m_layers{[](const Area&) {}};
 };
 
 class FakeLabel final : public DisplayLabel {

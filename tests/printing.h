@@ -11,17 +11,17 @@
 namespace QTest {
 template<> inline char* toString(const std::string& text)
 {
-    return QTest::toString(QString::fromStdString(text));
+    return toString(text.c_str());
 }
 template<> inline char* toString(const std::vector<std::string>& lines)
 {
-    QStringList all;
+    std::string all;
     for (const std::string& line : lines)
-        all << QString::fromStdString(line);
-    return QTest::toString(all.join(QStringLiteral(" | ")));
+        all += (all.empty() ? "" : " | ") + line;
+    return toString(all.c_str());
 }
 template<> inline char* toString(const Integer& value)
 {
-    return QTest::toString(value.value());
+    return toString(std::to_string(value.value()).c_str());
 }
 } // namespace QTest

@@ -8,15 +8,20 @@
 #include <QTest>
 
 #include <algorithm>
+#include <utility>
 
 using Deviations = std::vector<std::pair<int, int>>;
+using namespace std::string_literals;
 
 namespace {
 
 constexpr Colour black = 0;
 
 struct Rig {
-    explicit Rig(std::vector<float> randomValues = {0.5f}) : random(log, std::move(randomValues)) {}
+    explicit Rig(std::vector<float> randomValues = {0.5f}, std::string decimalSeparator = ",")
+        : random(log, std::move(randomValues)), fendrel(surface, label, random, std::move(decimalSeparator))
+    {
+    }
 
     void press(int keyCode, int shift = 0) { fendrel.Form_KeyDown(keyCode, shift); }
     void pressTimes(int keyCode, int times)
@@ -37,7 +42,7 @@ struct Rig {
     FakeSurface surface{log};
     FakeLabel label{log};
     ScriptedRandom random;
-    Fendrel fendrel{surface, label, random};
+    Fendrel fendrel;
 };
 
 std::string postLine(int x, int y, int attempt)
@@ -65,8 +70,6 @@ Deviations same(int x, int y)
 class ExerciseTest : public QObject {
     Q_OBJECT
 private slots:
-    void init() { qputenv("LC_ALL", "de_DE.UTF-8"); }
-
     void loadShowsDarkBluePromptAndPreparesArrays()
     {
         Rig rig;
@@ -91,8 +94,8 @@ private slots:
                                    "AutoRedraw 0", postLine(312, 188, 1), "DrawMode 13"}));
         QVERIFY(rig.fendrel.Running);
         QCOMPARE(rig.fendrel.Attempt, Integer(1));
-        QCOMPARE(rig.surface.persistent.size(), std::size_t(3));
-        QCOMPARE(rig.surface.transient, (std::vector<FakeBox>{{312, 188, 506, 688, black}}));
+        QCOMPARE(rig.surface.persistent().size(), std::size_t(3));
+        QCOMPARE(rig.surface.transient(), (std::vector<Box>{{{312, 188, 506, 688}, black}}));
     }
 
     void labelClickStartsRunLikeWindowClick()
@@ -129,15 +132,14 @@ private slots:
             FakeSurface surface(log);
             FakeLabel label(log);
             RandomSequence random([seed] { return seed * 7919u; });
-            Fendrel fendrel(surface, label, random);
+            Fendrel fendrel(surface, label, random, ",");
             fendrel.Form_Load();
             fendrel.Form_Click();
             lowX = std::min(lowX, fendrel.PostX.value());
             highX = std::max(highX, fendrel.PostX.value());
             lowY = std::min(lowY, fendrel.PostY.value());
             highY = std::max(highY, fendrel.PostY.value());
-            const FakeBox post = surface.transient.at(0);
-            QCOMPARE(post.x2 - post.x1, 194);
+            QCOMPARE(surface.transient().at(0).area.width(), 194);
         }
         QVERIFY(lowX >= 300 && highX <= 400 && lowY >= 150 && highY <= 250);
         // The places spread over the whole range, not a corner of it.
@@ -190,8 +192,8 @@ private slots:
         rig.takeLog();
         rig.press(key, ShiftMask::Shift | ShiftMask::Ctrl);
         QCOMPARE(rig.log, (CallLog{"Cls", postLine(350 + dx, 200 + dy, 1)}));
-        QCOMPARE(rig.surface.transient.size(), std::size_t(1));
-        QCOMPARE(rig.surface.persistent.size(), std::size_t(3));
+        QCOMPARE(rig.surface.transient().size(), std::size_t(1));
+        QCOMPARE(rig.surface.persistent().size(), std::size_t(3));
     }
 
     void enterRecordsDeviationFromNotchCentre_data()
@@ -233,13 +235,13 @@ private slots:
         rig.fendrel.Form_Load();
         rig.fendrel.Form_Click();
         for (int attempt = 1; attempt <= 20; ++attempt) {
-            const FakeBox post = rig.surface.transient.at(0);
-            QCOMPARE(post.x2 - post.x1, 200 - 6 * attempt);
-            QCOMPARE(post.y2 - post.y1, 500);
+            const Area post = rig.surface.transient().at(0).area;
+            QCOMPARE(post.width(), 200 - 6 * attempt);
+            QCOMPARE(post.height(), 500);
             if (attempt < 20)
                 rig.press(VirtualKey::Return);
         }
-        QCOMPARE(rig.surface.transient.at(0).x2 - rig.surface.transient.at(0).x1, 80);
+        QCOMPARE(rig.surface.transient().at(0).area.width(), 80);
     }
 
     void twentiethEnterClearsPictureAndShowsReportWithoutPost()
@@ -258,58 +260,41 @@ private slots:
         QVERIFY(std::none_of(rig.log.begin(), rig.log.end(), [](const std::string& call) {
             return call.starts_with("Line");
         }));
-        QVERIFY(rig.surface.persistent.empty() && rig.surface.transient.empty());
+        QVERIFY(rig.surface.persistent().empty() && rig.surface.transient().empty());
         QVERIFY(rig.label.visible);
     }
 
     void reportListsEveryShotAndMeanAbsoluteDeviations_data()
     {
         QTest::addColumn<Deviations>("deviations");
-        QTest::addColumn<QByteArray>("locale");
-        QTest::addColumn<QString>("means");
+        QTest::addColumn<std::string>("separator");
+        QTest::addColumn<std::string>("means");
 
         Deviations mixed = same(0, 0);
         mixed[0] = {3, -3};
         mixed[1] = {-3, 3};
         mixed[6] = {-4, 2};
         mixed[19] = {37, -14}; // |sums| 47 and 22
-        QTest::newRow("both signs, German") << mixed << QByteArray("de_DE.UTF-8") << "Schnitt X=2,35 Schnitt Y=1,1";
-        QTest::newRow("both signs, English") << mixed << QByteArray("en_US.UTF-8") << "Schnitt X=2.35 Schnitt Y=1.1";
-        QTest::newRow("C locale") << mixed << QByteArray("C") << "Schnitt X=2.35 Schnitt Y=1.1";
+        QTest::newRow("both signs, German") << mixed << ","s << "Schnitt X=2,35 Schnitt Y=1,1"s;
+        QTest::newRow("both signs, English") << mixed << "."s << "Schnitt X=2.35 Schnitt Y=1.1"s;
 
         Deviations small = same(0, 0);
         small[4] = {-7, 10}; // sums 7 and 10
-        QTest::newRow("means below 1") << small << QByteArray("de_DE.UTF-8") << "Schnitt X=0,35 Schnitt Y=0,5";
-        QTest::newRow("whole means") << same(-2, 5) << QByteArray("de_DE.UTF-8") << "Schnitt X=2 Schnitt Y=5";
-        QTest::newRow("perfect run") << same(0, 0) << QByteArray("de_DE.UTF-8") << "Schnitt X=0 Schnitt Y=0";
+        QTest::newRow("means below 1") << small << ","s << "Schnitt X=0,35 Schnitt Y=0,5"s;
+        QTest::newRow("whole means") << same(-2, 5) << ","s << "Schnitt X=2 Schnitt Y=5"s;
+        QTest::newRow("perfect run") << same(0, 0) << ","s << "Schnitt X=0 Schnitt Y=0"s;
     }
     void reportListsEveryShotAndMeanAbsoluteDeviations()
     {
         QFETCH(Deviations, deviations);
-        QFETCH(QByteArray, locale);
-        QFETCH(QString, means);
-        qputenv("LC_ALL", locale);
-        Rig rig;
+        QFETCH(std::string, separator);
+        QFETCH(std::string, means);
+        Rig rig({0.5f}, separator);
         rig.fendrel.Form_Load();
         rig.fendrel.Form_Click();
         for (const auto& [dx, dy] : deviations)
             rig.shoot(dx, dy);
-        QCOMPARE(rig.label.caption, report(deviations, means.toStdString()));
-    }
-
-    void decimalSeparatorFollowsFirstSetLocaleVariable()
-    {
-        qunsetenv("LC_ALL");
-        qputenv("LC_NUMERIC", "de_DE.UTF-8");
-        qputenv("LANG", "en_US.UTF-8");
-        Rig rig;
-        rig.fendrel.Form_Load();
-        rig.fendrel.Form_Click();
-        for (int shot = 0; shot < 20; ++shot)
-            rig.shoot(shot == 0 ? 1 : 0, 0);
-        QVERIFY(rig.label.caption.ends_with("Schnitt X=0,05 Schnitt Y=0"));
-        qunsetenv("LC_NUMERIC");
-        qunsetenv("LANG");
+        QCOMPARE(rig.label.caption, report(deviations, means));
     }
 
     void secondRunReportReplacesFirst()
@@ -320,7 +305,7 @@ private slots:
             rig.fendrel.Form_Click();
             QCOMPARE(rig.fendrel.Attempt, Integer(1));
             QVERIFY(!rig.label.visible);
-            QCOMPARE(rig.surface.persistent.size(), std::size_t(3));
+            QCOMPARE(rig.surface.persistent().size(), std::size_t(3));
             for (int shot = 0; shot < 20; ++shot)
                 rig.shoot(dx, 0);
         }

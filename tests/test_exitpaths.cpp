@@ -1,6 +1,6 @@
 // How the program ends: closing the window, and a run-time error. Each case runs the
 // real window in a child process, since both paths end that process.
-#include "app/form.h"
+#include "app/qtform.h"
 #include "view/errordialog.h"
 #include "runtime/errorreport.h"
 #include "runtime/integer.h"
@@ -30,7 +30,7 @@ struct Program {
     QApplication application{argc, argv};
     CallLog log;
     ScriptedRandom random;
-    Form form{random};
+    QtForm form{random, ","};
 };
 
 } // namespace

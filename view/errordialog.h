@@ -1,5 +1,6 @@
 #pragma once
-// Shows a run-time error in a message window (and on standard error).
+// Shows a run-time error in the toolkit's message window (and on standard error);
+// each front end has its own.
 
 #include <string>
 

@@ -1,21 +1,23 @@
-// The display label widget.
-#include "view/anzeigelabel.h"
+// The Qt display label.
+#include "view/qt/anzeigelabel.h"
 
-#include "view/qtcolour.h"
+#include "view/qt/qtcolour.h"
+#include "view/windowlayout.h"
 
 #include <QFont>
 
 AnzeigeLabel::AnzeigeLabel(QWidget* parent) : QLabel(parent)
 {
-    setGeometry(8, 8, 769, 553);
-    // Tahoma 14.25 pt at 96 dpi; where it is missing the style hint picks a sans-serif.
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(19);
+    const Area& area = WindowLayout::label;
+    setGeometry(area.left, area.top, area.width(), area.height());
+    QFont font(QString::fromUtf8(WindowLayout::fontFamily));
+    font.setPixelSize(WindowLayout::fontPixelSize);
     font.setStyleHint(QFont::SansSerif);
     setFont(font);
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Caption("Label1");
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    Caption(WindowLayout::labelCaption);
 }
 
 std::string AnzeigeLabel::Caption() const
@@ -39,20 +41,4 @@ void AnzeigeLabel::ForeColor(Colour colour)
     QPalette colours = palette();
     colours.setColor(QPalette::WindowText, toQColor(colour));
     setPalette(colours);
-}
-
-void AnzeigeLabel::mousePressEvent(QMouseEvent* event)
-{
-    m_click.press(*event);
-}
-
-void AnzeigeLabel::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (m_click.release(*event, rect()))
-        emit clicked();
-}
-
-void AnzeigeLabel::mouseDoubleClickEvent(QMouseEvent*)
-{
-    m_click.doubleClick();
 }

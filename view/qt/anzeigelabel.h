@@ -1,13 +1,12 @@
 #pragma once
-// The display label: prompt and report, in dark blue over the empty picture.
+// The Qt display label: prompt and report, in dark blue over the empty picture. Mouse
+// events pass through it to the window, which decides what a click hit.
 
 #include "view/displaylabel.h"
-#include "view/primaryclick.h"
 
 #include <QLabel>
 
 class AnzeigeLabel final : public QLabel, public DisplayLabel {
-    Q_OBJECT
 public:
     explicit AnzeigeLabel(QWidget* parent);
 
@@ -16,15 +15,6 @@ public:
     void Visible(bool visible) override;
     void ForeColor(Colour colour) override;
 
-signals:
-    void clicked();
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-
 private:
     std::string m_caption; // exactly as written, CR LF included
-    PrimaryClick m_click;
 };

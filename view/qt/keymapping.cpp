@@ -1,5 +1,5 @@
 // Qt key to virtual-key code.
-#include "view/keymapping.h"
+#include "view/qt/keymapping.h"
 
 #include "runtime/virtualkeys.h"
 

@@ -1,5 +1,5 @@
 // Renders the SVG icon at the sizes a window manager asks for.
-#include "view/appicon.h"
+#include "view/qt/appicon.h"
 
 #include <QPainter>
 #include <QPixmap>

@@ -1,14 +1,16 @@
 #pragma once
-// The assembled main window: the Qt window and label wired to the exercise's handlers.
+// The assembled Qt main window: the window and its label wired to the exercise.
 
 #include "exercise/fendrel.h"
 #include "runtime/randomsource.h"
-#include "view/fendrelwindow.h"
+#include "view/qt/fendrelwindow.h"
 
-class Form {
+#include <string>
+
+class QtForm {
 public:
     // Loads the exercise (the start prompt) but does not show the window yet.
-    explicit Form(RandomSource& random);
+    QtForm(RandomSource& random, std::string decimalSeparator);
 
     FendrelWindow& window() { return m_window; }
     Fendrel& fendrel() { return m_fendrel; }

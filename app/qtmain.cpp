@@ -1,9 +1,10 @@
-// Program start: the main window and the event loop.
-#include "app/form.h"
+// Start of the Qt front end: the main window and the event loop.
+#include "app/qtform.h"
 #include "runtime/errorreport.h"
 #include "runtime/randomsequence.h"
-#include "view/appicon.h"
+#include "view/decimalseparator.h"
 #include "view/errordialog.h"
+#include "view/qt/appicon.h"
 
 #include <QApplication>
 
@@ -14,7 +15,7 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(appIcon());
     setErrorPresenter(showErrorDialog);
     RandomSequence random;
-    Form form(random);
+    QtForm form(random, userDecimalSeparator());
     form.window().show();
     return QApplication::exec();
 }

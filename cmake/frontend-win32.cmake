@@ -1,0 +1,43 @@
+# The Win32 front end: one self-contained fendrel.exe, with its icon, manifest and
+# version information, and a zip with the exe, the README and the licence.
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+# Every program here, tests too, carries the C++ and GCC run-times inside itself, so
+# that it needs only the DLLs every Windows has.
+add_link_options(-static)
+enable_language(RC)
+
+# The icon, made from the same SVG as the Linux desktop's.
+find_program(RSVG_CONVERT rsvg-convert REQUIRED)
+find_program(MAGICK_CONVERT convert REQUIRED)
+set(FENDREL_ICO ${CMAKE_CURRENT_BINARY_DIR}/${FENDREL_APP_ID}.ico)
+set(svg ${CMAKE_CURRENT_SOURCE_DIR}/data/${FENDREL_APP_ID}.svg)
+add_custom_command(OUTPUT ${FENDREL_ICO}
+    COMMAND ${RSVG_CONVERT} -w 16 -h 16 ${svg} -o icon16.png
+    COMMAND ${RSVG_CONVERT} -w 32 -h 32 ${svg} -o icon32.png
+    COMMAND ${RSVG_CONVERT} -w 48 -h 48 ${svg} -o icon48.png
+    COMMAND ${RSVG_CONVERT} -w 256 -h 256 ${svg} -o icon256.png
+    COMMAND ${MAGICK_CONVERT} icon16.png icon32.png icon48.png icon256.png ${FENDREL_ICO}
+    DEPENDS ${svg}
+    WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+configure_file(data/windows/fendrel.rc.in fendrel.rc @ONLY)
+set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/fendrel.rc PROPERTIES
+    OBJECT_DEPENDS "${FENDREL_ICO};${CMAKE_CURRENT_SOURCE_DIR}/data/windows/fendrel.exe.manifest")
+
+add_library(fendrel_win32 STATIC
+    view/win32/anzeigelabel.cpp
+    view/win32/decimalseparator.cpp
+    view/win32/errordialog.cpp
+    view/win32/fendrelwindow.cpp)
+target_link_libraries(fendrel_win32 PUBLIC fendrel_exercise)
+
+add_executable(fendrel WIN32 app/win32main.cpp ${CMAKE_CURRENT_BINARY_DIR}/fendrel.rc)
+target_link_libraries(fendrel PRIVATE fendrel_win32)
+target_link_options(fendrel PRIVATE -municode -s)
+
+install(TARGETS fendrel RUNTIME DESTINATION .)
+install(FILES README.md LICENSE DESTINATION .)
+set(CPACK_PACKAGE_NAME fendrel)
+set(CPACK_SYSTEM_NAME windows-${CMAKE_SYSTEM_PROCESSOR})
+set(CPACK_GENERATOR ZIP)
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+include(CPack)

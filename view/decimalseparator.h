@@ -1,0 +1,7 @@
+#pragma once
+// The decimal separator of the user's numeric format setting, as each front end
+// reads it from its system at start.
+
+#include <string>
+
+std::string userDecimalSeparator();

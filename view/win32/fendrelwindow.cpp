@@ -1,0 +1,231 @@
+// The Win32 main window: creation, painting the layers, mouse and keys, dpi changes.
+#include "view/win32/fendrelwindow.h"
+
+#include "runtime/virtualkeys.h"
+#include "view/keyrepeat.h"
+#include "view/win32/widetext.h"
+#include "view/windowlayout.h"
+
+#include <utility>
+
+namespace {
+
+constexpr wchar_t className[] = L"Fendrel";
+constexpr int iconResource = 1;
+
+// GetDpiForWindow exists from Windows 10 on; before it, every window has the system's.
+UINT dpiOf(HWND hwnd)
+{
+    using GetDpiForWindow = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindow>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    if (getDpiForWindow)
+        return getDpiForWindow(hwnd);
+    const HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return static_cast<UINT>(dpi);
+}
+
+int shiftState()
+{
+    return (GetKeyState(VK_SHIFT) < 0 ? ShiftMask::Shift : 0) | (GetKeyState(VK_CONTROL) < 0 ? ShiftMask::Ctrl : 0)
+        | (GetKeyState(VK_MENU) < 0 ? ShiftMask::Alt : 0);
+}
+
+void registerClass(HINSTANCE instance, WNDPROC procedure)
+{
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = CS_DBLCLKS; // so that a double click's second press is told apart
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(iconResource));
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = className;
+    RegisterClassExW(&windowClass);
+}
+
+} // namespace
+
+FendrelWindow::FendrelWindow(HINSTANCE instance, ClickHandler onClick, KeyHandler onKeyDown)
+    : m_layers([this](const Area& dirty) {
+          const RECT area = onScreen(dirty);
+          InvalidateRect(m_hwnd, &area, FALSE);
+      }),
+      m_onClick(std::move(onClick)), m_onKeyDown(std::move(onKeyDown))
+{
+    registerClass(instance, procedure);
+    CreateWindowExW(0, className, widened(WindowLayout::title).c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
+    m_anzeigeLbl = std::make_unique<AnzeigeLabel>(m_hwnd, instance);
+    rescale(dpiOf(m_hwnd));
+}
+
+FendrelWindow::~FendrelWindow()
+{
+    if (m_hwnd)
+        DestroyWindow(m_hwnd);
+}
+
+void FendrelWindow::show(int showCommand)
+{
+    ShowWindow(m_hwnd, showCommand);
+    UpdateWindow(m_hwnd);
+}
+
+LRESULT CALLBACK FendrelWindow::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        auto* window = static_cast<FendrelWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        window->m_hwnd = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
+    }
+    auto* window = reinterpret_cast<FendrelWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    return window ? window->handle(message, wParam, lParam) : DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+LRESULT FendrelWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_PAINT:
+        paint();
+        return 0;
+    case WM_ERASEBKGND:
+        return 1; // the paint covers every pixel
+    case WM_CTLCOLORSTATIC:
+        if (m_anzeigeLbl && m_anzeigeLbl->isControl(reinterpret_cast<HWND>(lParam))) {
+            const HDC dc = reinterpret_cast<HDC>(wParam);
+            SetTextColor(dc, m_anzeigeLbl->foreColor());
+            SetBkColor(dc, GetSysColor(COLOR_3DFACE));
+            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_3DFACE));
+        }
+        break;
+    case WM_LBUTTONDOWN:
+        mouseDown(MouseButton::Primary, lParam);
+        return 0;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+        mouseDown(MouseButton::Other, lParam);
+        return 0;
+    case WM_LBUTTONDBLCLK:
+        SetCapture(m_hwnd);
+        m_click.doubleClick(MouseButton::Primary);
+        return 0;
+    case WM_LBUTTONUP:
+        mouseUp(MouseButton::Primary, wParam, lParam);
+        return 0;
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+        mouseUp(MouseButton::Other, wParam, lParam);
+        return 0;
+    case WM_CAPTURECHANGED:
+        m_click.cancel();
+        return 0;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        for (int press = 0; press < keyDownsFor(LOWORD(lParam)); ++press)
+            m_onKeyDown(static_cast<int>(wParam), shiftState());
+        if (message == WM_KEYDOWN)
+            return 0;
+        break; // Alt+F4 and the window menu still work
+    case WM_DPICHANGED: {
+        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(m_hwnd, nullptr, suggested.left, suggested.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        rescale(HIWORD(wParam));
+        return 0;
+    }
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    case WM_NCDESTROY:
+        m_hwnd = nullptr;
+        break;
+    default:
+        break;
+    }
+    return DefWindowProcW(m_hwnd, message, wParam, lParam);
+}
+
+void FendrelWindow::rescale(UINT dpi)
+{
+    m_scale = WindowLayout::wholeScale(dpi / 96.0);
+    m_anzeigeLbl->scale(m_scale);
+    // The frame's size at this dpi is what the window has around its client area now.
+    RECT window;
+    RECT client;
+    GetWindowRect(m_hwnd, &window);
+    GetClientRect(m_hwnd, &client);
+    SetWindowPos(m_hwnd, nullptr, 0, 0, WindowLayout::clientWidth * m_scale + (window.right - window.left) - client.right,
+                 WindowLayout::clientHeight * m_scale + (window.bottom - window.top) - client.bottom,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(m_hwnd, nullptr, FALSE);
+}
+
+RECT FendrelWindow::onScreen(const Area& area) const
+{
+    const Area device = area.scaled(m_scale);
+    return {device.left, device.top, device.right, device.bottom};
+}
+
+void FendrelWindow::paint()
+{
+    PAINTSTRUCT ps;
+    const HDC screen = BeginPaint(m_hwnd, &ps);
+    const RECT& dirty = ps.rcPaint;
+    const int width = dirty.right - dirty.left;
+    const int height = dirty.bottom - dirty.top;
+    if (width > 0 && height > 0) {
+        // Painted off the screen first, so that the background never shows for a
+        // moment where a box is.
+        const HDC dc = CreateCompatibleDC(screen);
+        const HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+        const HGDIOBJ previous = SelectObject(dc, bitmap);
+        SetViewportOrgEx(dc, -dirty.left, -dirty.top, nullptr);
+        FillRect(dc, &dirty, GetSysColorBrush(COLOR_3DFACE));
+        const auto brush = static_cast<HBRUSH>(GetStockObject(DC_BRUSH));
+        for (const std::vector<Box>* layer : {&m_layers.persistent(), &m_layers.transient()}) {
+            for (const Box& box : *layer) {
+                const RECT area = onScreen(box.area);
+                RECT visible;
+                if (IntersectRect(&visible, &area, &dirty)) {
+                    SetDCBrushColor(dc, box.colour); // a Colour is laid out as a COLORREF
+                    FillRect(dc, &visible, brush);
+                }
+            }
+        }
+        BitBlt(screen, dirty.left, dirty.top, width, height, dc, dirty.left, dirty.top, SRCCOPY);
+        SelectObject(dc, previous);
+        DeleteObject(bitmap);
+        DeleteDC(dc);
+    }
+    EndPaint(m_hwnd, &ps);
+}
+
+Control FendrelWindow::controlUnder(LPARAM position) const
+{
+    RECT client;
+    GetClientRect(m_hwnd, &client);
+    // Signed: while the mouse is held, positions left of or above the window come too.
+    const auto x = static_cast<short>(LOWORD(position));
+    const auto y = static_cast<short>(HIWORD(position));
+    return controlAt(x, y, client.right, client.bottom, m_scale, m_anzeigeLbl->isShown());
+}
+
+void FendrelWindow::mouseDown(MouseButton button, LPARAM position)
+{
+    // Held until the release, so that letting go outside the window is seen too.
+    SetCapture(m_hwnd);
+    m_click.press(button, controlUnder(position));
+}
+
+void FendrelWindow::mouseUp(MouseButton button, WPARAM buttonsHeld, LPARAM position)
+{
+    const Control clickedOn = m_click.release(button, controlUnder(position));
+    if (!(buttonsHeld & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)))
+        ReleaseCapture();
+    if (clickedOn != Control::None)
+        m_onClick(clickedOn);
+}
