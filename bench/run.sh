@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-7}
 
-scripts/install-deps.sh xvfb xauth libx11-dev libxtst-dev
+scripts/install-deps.sh qt tests libx11-dev libxtst-dev
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DFENDREL_BENCH=ON > /dev/null
 cmake --build build-bench
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}

@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-600}
 
-scripts/install-deps.sh clang libclang-rt-dev
+scripts/install-deps.sh qt clang libclang-rt-dev
 CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DBUILD_TESTING=OFF -DFENDREL_SANITIZE=ON -DFENDREL_FUZZ=ON
 cmake --build build-fuzz --target fuzz_fendrel

@@ -1,7 +1,8 @@
 // Number-to-text conversions of the report.
 #include "runtime/numbertext.h"
 
-#include <charconv>
+#include <cctype>
+#include <cstdio>
 #include <cstdlib>
 
 std::string integerText(Integer value)
@@ -15,16 +16,19 @@ std::string doubleText(double value, const std::string& decimalSeparator)
         return "0";
 
     // Scientific with 14 decimals rounds to exactly 15 significant digits,
-    // d.dddddddddddddde±x, and unlike printf ignores the C library's locale.
-    char scientific[32];
-    const auto written = std::to_chars(scientific, scientific + sizeof scientific, value,
-                                       std::chars_format::scientific, 14);
-    const std::string text(scientific, written.ptr);
+    // d.dddddddddddddde±x. The C library writes its own locale's separator there,
+    // so only the digits around it are taken. (std::to_chars would do as well, but
+    // brings 170 KB of tables into the Windows exe.)
+    char scientific[64];
+    std::snprintf(scientific, sizeof scientific, "%.14e", value);
+    const std::string text(scientific);
     const bool negative = text[0] == '-';
-    const std::size_t start = negative ? 1 : 0;
     const std::size_t e = text.find('e');
     const int exponent = std::atoi(text.c_str() + e + 1);
-    std::string digits = text.substr(start, 1) + text.substr(start + 2, e - start - 2);
+    std::string digits;
+    for (std::size_t i = 0; i < e; ++i)
+        if (std::isdigit(static_cast<unsigned char>(text[i])))
+            digits += text[i];
     while (digits.size() > 1 && digits.back() == '0')
         digits.pop_back();
 
