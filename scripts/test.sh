@@ -8,12 +8,13 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh qt windows wine tests
 scripts/build-windows.sh
 
-# One Wine prefix for the Windows tests, made once (it takes some 20 s).
+# One Wine prefix for the Windows tests, made once (it takes some 20 s), with a
+# server that stays up between the tests.
 wine_home=$(mktemp -d)
 trap 'WINEPREFIX=$wine_home/prefix /usr/lib/wine/wineserver -k 2>/dev/null; rm -rf "$wine_home"' EXIT
 export WINEPREFIX=$wine_home/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-/usr/lib/wine/wine64 wineboot -i > /dev/null 2>&1
 /usr/lib/wine/wineserver -p60
+/usr/lib/wine/wine64 wineboot -i > /dev/null 2>&1
 ctest --test-dir build-windows --output-on-failure
 if /usr/lib/wine/wine --version > /dev/null 2>&1; then
     ctest --test-dir build-windows-i686 --output-on-failure
