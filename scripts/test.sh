@@ -13,6 +13,7 @@ scripts/build-windows.sh
 wine_home=$(mktemp -d)
 trap 'WINEPREFIX=$wine_home/prefix /usr/lib/wine/wineserver -k 2>/dev/null; rm -rf "$wine_home"' EXIT
 export WINEPREFIX=$wine_home/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+mkdir -p "$WINEPREFIX"
 /usr/lib/wine/wineserver -p60
 /usr/lib/wine/wine64 wineboot -i > /dev/null 2>&1
 ctest --test-dir build-windows --output-on-failure
