@@ -5,7 +5,7 @@ set(CMAKE_AUTORCC ON)
 # moc 6.4 cannot parse the C++20 standard headers it would otherwise see through
 # the compiler's predefined macros; it needs none of them.
 set(CMAKE_AUTOMOC_COMPILER_PREDEFINES OFF)
-find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets Svg Test)
+find_package(Qt6 REQUIRED COMPONENTS Core Gui Network Widgets Svg Test)
 include(GNUInstallDirs)
 
 add_library(fendrel_qt STATIC
@@ -13,6 +13,7 @@ add_library(fendrel_qt STATIC
     view/qt/anzeigelabel.cpp
     view/qt/appicon.cpp
     view/qt/decimalseparator.cpp
+    view/qt/displayscale.cpp
     view/qt/errordialog.cpp
     view/qt/fendrelwindow.cpp
     view/qt/keymapping.cpp

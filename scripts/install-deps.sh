@@ -14,7 +14,8 @@ for part in "$@"; do
     qt) packages+=(g++ qt6-base-dev qt6-svg-dev qt6-wayland fonts-dejavu-core) ;;
     windows) packages+=(g++-mingw-w64-x86-64 g++-mingw-w64-i686 librsvg2-bin imagemagick) ;;
     wine) packages+=(wine wine64 locales) wine32=true ;;
-    tests) packages+=(desktop-file-utils appstream dpkg-dev file xvfb xauth xdotool imagemagick) ;;
+    tests) packages+=(desktop-file-utils appstream dpkg-dev file xvfb xauth xdotool imagemagick x11-utils openbox wmctrl
+                      sway wayvnc grim) ;;
     *) packages+=("$part") ;;
     esac
 done

@@ -4,8 +4,11 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QTest>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QTcpServer>
 #include <QThread>
+#include <QtEndian>
 
 namespace {
 
@@ -28,14 +31,42 @@ qint64 processorTime(qint64 pid)
     return fields.value(11).toLongLong() + fields.value(12).toLongLong();
 }
 
+int freePort()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost);
+    return probe.serverPort();
+}
+
+// Runs a program as nobody.
+QStringList asNobody(const QStringList& command)
+{
+    return QStringList{"--reuid=nobody", "--regid=nogroup", "--clear-groups"} + command;
+}
+
+QJsonObject findWindow(const QJsonObject& node, const QString& title)
+{
+    if (node["name"].toString() == title && node.contains("shell"))
+        return node;
+    for (const char* children : {"nodes", "floating_nodes"})
+        for (const QJsonValue& child : node[children].toArray())
+            if (const QJsonObject found = findWindow(child.toObject(), title); !found.isEmpty())
+                return found;
+    return {};
+}
+
 } // namespace
 
-QByteArray runTool(const QString& program, const QStringList& arguments, const QProcessEnvironment& environment)
+QByteArray runTool(const QString& program, const QStringList& arguments, const QProcessEnvironment& environment,
+                   bool* succeeded)
 {
     QProcess tool;
     tool.setProcessEnvironment(environment);
     tool.start(program, arguments);
-    if (!tool.waitForFinished(120000) || tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0)
+    const bool ok = tool.waitForFinished(120000) && tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
+    if (succeeded)
+        *succeeded = ok;
+    else if (!ok)
         qWarning("%s %s failed: %s", qPrintable(program), qPrintable(arguments.join(' ')),
                  tool.readAllStandardError().constData());
     return tool.readAllStandardOutput();
@@ -78,7 +109,7 @@ bool Program::waitIdle()
     qint64 last = -1;
     int quiet = 0;
     return waitUntil([&] {
-        const qint64 now = processorTime(pid());
+        const qint64 now = processorTime(m_process.processId());
         quiet = now == last ? quiet + 1 : 0;
         last = now;
         return quiet >= 5;
@@ -95,15 +126,35 @@ int Program::waitForExit(int milliseconds)
 XServer::XServer(QSize screen)
 {
     int number = 90;
-    while (QFile::exists(QString("/tmp/.X%1-lock").arg(number)) || QFile::exists(QString("/tmp/.X11-unix/X%1").arg(number)))
+    const auto taken = [](int n) {
+        return QFile::exists(QString("/tmp/.X%1-lock").arg(n)) || QFile::exists(QString("/tmp/.X11-unix/X%1").arg(n));
+    };
+    while (taken(number))
         ++number;
     m_display = QString(":%1").arg(number);
-    m_server = std::make_unique<Program>(
-        "Xvfb", QStringList{m_display, "-screen", "0", QString("%1x%2x24").arg(screen.width()).arg(screen.height()),
-                            "-nolisten", "tcp"},
-        QProcessEnvironment::systemEnvironment());
-    if (!waitUntil([&] { return QFile::exists(QString("/tmp/.X11-unix/X%1").arg(number)); }))
+    const QString size = QString("%1x%2x24").arg(screen.width()).arg(screen.height());
+    // -noreset: otherwise the server starts afresh whenever its last client leaves,
+    // and refuses the next one meanwhile.
+    m_server = std::make_unique<Program>("Xvfb", QStringList{m_display, "-screen", "0", size, "-nolisten", "tcp", "-noreset"},
+                                         QProcessEnvironment::systemEnvironment());
+    // Its socket may be there before it takes clients.
+    bool ready = false;
+    if (!waitUntil([&] {
+            runTool("xdotool", {"getdisplaygeometry"}, environment(), &ready);
+            return ready;
+        }))
         qWarning("Xvfb did not start on %s", qPrintable(m_display));
+}
+
+bool XServer::startWindowManager()
+{
+    m_windowManager = std::make_unique<Program>("openbox", QStringList{}, environment());
+    // Until it has taken over the screen, a window mapped now would go unmanaged.
+    bool managed = false;
+    return waitUntil([&] {
+        runTool("wmctrl", {"-m"}, environment(), &managed);
+        return managed;
+    });
 }
 
 QProcessEnvironment XServer::environment() const
@@ -122,37 +173,167 @@ QImage XServer::grab(const QRect& area) const
     return QImage::fromData(ppm, "PPM").convertToFormat(QImage::Format_RGB32);
 }
 
-void XServer::xdotool(const QStringList& arguments) const
+QByteArray XServer::xdotool(const QStringList& arguments) const
 {
-    runTool("xdotool", arguments, environment());
+    return runTool("xdotool", arguments, environment());
+}
+
+Sway::Sway(QSize mode, int scale)
+{
+    const QString runtime = m_runtime.path();
+    QFile config(m_runtime.filePath("config"));
+    config.open(QIODevice::WriteOnly);
+    // Floating at the output's corner, without borders: the window keeps its own size.
+    config.write(QString("output HEADLESS-1 mode %1x%2 scale %3\n"
+                         "default_border none\ndefault_floating_border none\n"
+                         "for_window [title=\".*\"] floating enable, move position 0 0\n")
+                     .arg(mode.width()).arg(mode.height()).arg(scale).toUtf8());
+    config.close();
+    runTool("chown", {"-R", "nobody:nogroup", runtime});
+
+    QProcessEnvironment environment;
+    environment.insert("PATH", qEnvironmentVariable("PATH"));
+    environment.insert("HOME", runtime);
+    environment.insert("XDG_RUNTIME_DIR", runtime);
+    environment.insert("WLR_BACKENDS", "headless");
+    environment.insert("WLR_RENDERER", "pixman");
+    environment.insert("WLR_LIBINPUT_NO_DEVICES", "1");
+    m_sway = std::make_unique<Program>("setpriv", asNobody({"sway", "-c", config.fileName()}), environment);
+    if (!waitUntil([&] { return QFile::exists(m_runtime.filePath("wayland-1")); }))
+        qWarning("sway did not start");
+    environment.insert("WAYLAND_DISPLAY", "wayland-1");
+    m_environment = environment;
+
+    const int port = freePort();
+    m_vnc = std::make_unique<Program>("setpriv", asNobody({"wayvnc", "-o", "HEADLESS-1", "127.0.0.1", QString::number(port)}),
+                                      environment);
+    // The RFB handshake: version, no security, a shared session; then only input goes out.
+    waitUntil([&] {
+        m_rfb.connectToHost(QHostAddress::LocalHost, static_cast<quint16>(port));
+        return m_rfb.waitForConnected(200);
+    });
+    const auto receive = [&](qint64 bytes) {
+        QByteArray data;
+        while (data.size() < bytes && (m_rfb.bytesAvailable() || m_rfb.waitForReadyRead(5000)))
+            data += m_rfb.read(bytes - data.size());
+        return data;
+    };
+    receive(12);
+    m_rfb.write("RFB 003.008\n");
+    const int securityTypes = receive(1).at(0);
+    receive(securityTypes);
+    m_rfb.write(QByteArray(1, '\1'));
+    receive(4);
+    m_rfb.write(QByteArray(1, '\1'));
+    const QByteArray serverInit = receive(24);
+    receive(qFromBigEndian<quint32>(serverInit.constData() + 20));
+    m_parking = QPoint(mode.width() - 1, mode.height() - 1);
+    pointer(0, m_parking);
+}
+
+Sway::~Sway()
+{
+    m_rfb.close();
+    m_vnc.reset();
+    m_sway.reset();
+}
+
+QProcessEnvironment Sway::clientEnvironment() const
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("DISPLAY");
+    environment.remove("QT_QPA_PLATFORM");
+    environment.insert("XDG_RUNTIME_DIR", m_runtime.path());
+    environment.insert("WAYLAND_DISPLAY", "wayland-1");
+    environment.insert("XDG_SESSION_TYPE", "wayland");
+    return environment;
+}
+
+QJsonObject Sway::window(const QString& title) const
+{
+    const QString ipc = QDir(m_runtime.path()).entryList({"sway-ipc.*.sock"}, QDir::System).value(0);
+    const QByteArray tree = runTool("swaymsg", {"-s", m_runtime.filePath(ipc), "-t", "get_tree"}, m_environment);
+    return findWindow(QJsonDocument::fromJson(tree).object(), title);
+}
+
+QImage Sway::grab(const QRect& logicalArea) const
+{
+    const QString area = QString("%1,%2 %3x%4").arg(logicalArea.x()).arg(logicalArea.y()).arg(logicalArea.width()).arg(logicalArea.height());
+    return QImage::fromData(runTool("grim", {"-g", area, "-"}, m_environment), "PNG").convertToFormat(QImage::Format_RGB32);
+}
+
+void Sway::pointer(int buttons, QPoint at)
+{
+    QByteArray message(6, '\0');
+    message[0] = 5;
+    message[1] = static_cast<char>(buttons);
+    qToBigEndian<quint16>(static_cast<quint16>(at.x()), message.data() + 2);
+    qToBigEndian<quint16>(static_cast<quint16>(at.y()), message.data() + 4);
+    m_rfb.write(message);
+    m_rfb.waitForBytesWritten(1000);
+    QThread::msleep(30);
+}
+
+void Sway::click(QPoint at)
+{
+    pointer(0, at);
+    pointer(1, at);
+    pointer(0, at);
+    // The pointer is drawn into the output: out of the way of the screenshots.
+    pointer(0, m_parking);
+}
+
+void Sway::key(quint32 keysym)
+{
+    for (const bool down : {true, false}) {
+        QByteArray message(8, '\0');
+        message[0] = 4;
+        message[1] = down;
+        qToBigEndian<quint32>(keysym, message.data() + 4);
+        m_rfb.write(message);
+        m_rfb.waitForBytesWritten(1000);
+        QThread::msleep(10);
+    }
 }
 
 Sight readSight(const QImage& client, int scale)
 {
     Sight sight;
     const auto blackAt = [&](int x, int y) { return isBlack(client, x * scale, y * scale); };
-    // Inside and just outside each block's corners; the notch between them is open.
-    const bool left = blackAt(50, 200) && blackAt(299, 399) && !blackAt(49, 200) && !blackAt(50, 199);
-    const bool right = blackAt(500, 200) && blackAt(749, 399) && !blackAt(750, 200) && !blackAt(749, 199);
-    const bool base = blackAt(50, 400) && blackAt(749, 572) && !blackAt(49, 500) && !blackAt(750, 500);
-    sight.rearSight = left && right && base;
-    for (int x = 300 * scale; x < 500 * scale; ++x)
-        if (isBlack(client, x, 300 * scale)) {
-            sight.postX = x / scale;
-            break;
-        }
-    if (sight.postX < 0)
+    // Each block's first and last pixel black, and the light just outside it, on the
+    // sides where the post never comes.
+    const auto blackTo = [&](int x, int y) { return isBlack(client, x * scale - 1, y * scale - 1); };
+    const bool leftBlock = blackAt(50, 200) && blackTo(300, 400) && !blackAt(49, 200) && !blackAt(50, 199);
+    const bool rightBlock = blackAt(500, 200) && blackTo(750, 400) && !blackAt(750, 200) && !blackAt(749, 199);
+    const bool baseBlock = blackAt(50, 400) && blackTo(750, 573) && !blackAt(49, 500) && !blackAt(750, 500);
+    sight.rearSight = leftBlock && rightBlock && baseBlock;
+    const int row = 300 * scale; // through the notch
+    for (int x = 300 * scale; x < 500 * scale && sight.deviceLeft < 0; ++x)
+        if (isBlack(client, x, row))
+            sight.deviceLeft = x;
+    if (sight.deviceLeft < 0)
         return sight;
-    for (int y = 0; y < 400 * scale; ++y)
-        if (isBlack(client, sight.postX * scale, y)) {
-            sight.postY = y / scale;
-            break;
-        }
+    sight.postX = sight.deviceLeft / scale;
+    sight.leftGap = sight.deviceLeft - 300 * scale;
+    int right = sight.deviceLeft;
+    while (isBlack(client, right, row))
+        ++right;
+    if (right < 500 * scale) {
+        int light = right;
+        while (light < 500 * scale && !isBlack(client, light, row))
+            ++light;
+        if (light == 500 * scale)
+            sight.rightGap = light - right;
+    }
+    for (int y = 0; y < 400 * scale && sight.deviceTop < 0; ++y)
+        if (isBlack(client, sight.deviceLeft, y))
+            sight.deviceTop = y;
+    sight.postY = sight.deviceTop / scale;
     if (sight.postY >= 0 && sight.postY < 200) {
-        int right = sight.postX * scale;
-        while (isBlack(client, right, sight.postY * scale))
-            ++right;
-        sight.postWidth = right / scale - sight.postX;
+        int edge = sight.deviceLeft;
+        while (isBlack(client, edge, sight.deviceTop))
+            ++edge;
+        sight.postWidth = (edge - sight.deviceLeft) / scale;
     }
     return sight;
 }
@@ -164,6 +345,21 @@ bool pictureIsEmpty(const QImage& client)
             if (client.pixel(x, y) == black)
                 return false;
     return true;
+}
+
+int textLines(const QImage& client, const QRect& area)
+{
+    const QRgb background = client.pixel(area.bottomRight());
+    int lines = 0;
+    bool inLine = false;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        bool ink = false;
+        for (int x = area.left(); x <= area.right() && !ink; ++x)
+            ink = client.pixel(x, y) != background;
+        lines += ink && !inLine;
+        inLine = ink;
+    }
+    return lines;
 }
 
 bool showsDarkBlueText(const QImage& client, const QRect& area)

@@ -1,20 +1,103 @@
 // Black-box tests: the real programs on headless desktops of their own, driven with
 // real input and read back from the screen.
 //
-// FENDREL_WINDOWS_BUILD: the folder with fendrel.exe and tests/fendrel_probe.exe.
+// FENDREL_PROGRAM: the Linux program. FENDREL_WINDOWS_BUILD: the folder with
+// fendrel.exe and tests/fendrel_probe.exe.
 #include "tests/desktop.h"
 
-#include <QDir>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <map>
+#include <utility>
 
 namespace {
 
-const QString wine = "/usr/lib/wine/wine64";
+using Deviations = std::vector<std::pair<int, int>>;
 
-QString report(const std::vector<std::pair<int, int>>& deviations)
+enum class Key { Left, Right, Up, Down, Return, KeypadEnter };
+
+// What a test needs of a desktop to play the exercise on it, in the device pixels
+// of the window's client area.
+struct Screen {
+    std::function<QImage()> client;
+    std::function<void(QPoint)> click;
+    std::function<void(Key)> press;
+    Program* program = nullptr;
+    int scale = 1;
+
+    // The program has worked off its input and the screen shows all it painted.
+    bool settle() const
+    {
+        QImage last;
+        return program->waitIdle() && waitUntil([&] {
+            const QImage now = client();
+            return std::exchange(last, now) == now;
+        });
+    }
+};
+
+void pressTimes(const Screen& screen, Key key, int times)
+{
+    for (int i = 0; i < times; ++i)
+        screen.press(key);
+}
+
+// Plays a run as a user would: the prompt, a click on it, each arrow key, the post
+// centred, twenty shots, the report. What the screen shows is checked at each step.
+void playRun(const Screen& screen, Deviations& deviations)
+{
+    const int s = screen.scale;
+    QVERIFY(screen.settle());
+    const QImage prompt = screen.client();
+    QVERIFY(pictureIsEmpty(prompt));
+    QVERIFY(showsDarkBlueText(prompt, QRect(8 * s, 8 * s, 300 * s, 25 * s)));
+
+    screen.click(QPoint(40, 15) * s);
+    QVERIFY(waitUntil([&] { return readSight(screen.client(), s).rearSight; }));
+    Sight sight = readSight(screen.client(), s);
+    QVERIFY2(sight.postX >= 300 && sight.postX <= 400 && sight.postY >= 150 && sight.postY <= 250,
+             qPrintable(QString("post at %1,%2").arg(sight.postX).arg(sight.postY)));
+    QVERIFY(sight.postWidth == -1 || sight.postWidth == 194);
+
+    const struct { Key key; int dx, dy; } moves[] = {
+        {Key::Right, 1, 0}, {Key::Down, 0, 1}, {Key::Left, -1, 0}, {Key::Up, 0, -1}};
+    for (const auto& move : moves) {
+        const Sight before = readSight(screen.client(), s);
+        screen.press(move.key);
+        QVERIFY(screen.settle());
+        sight = readSight(screen.client(), s);
+        QVERIFY(sight.rearSight);
+        QCOMPARE(sight.deviceLeft - before.deviceLeft, move.dx * s);
+        QCOMPARE(sight.deviceTop - before.deviceTop, move.dy * s);
+    }
+
+    // Centred in the notch with its top level with the rear sight: equal gaps.
+    pressTimes(screen, sight.postX > 303 ? Key::Left : Key::Right, std::abs(sight.postX - 303));
+    pressTimes(screen, sight.postY > 200 ? Key::Up : Key::Down, std::abs(sight.postY - 200));
+    QVERIFY(screen.settle());
+    sight = readSight(screen.client(), s);
+    QCOMPARE(sight.leftGap, 3 * s);
+    QCOMPARE(sight.rightGap, 3 * s);
+    QCOMPARE(sight.deviceTop, 200 * s);
+
+    for (int attempt = 1; attempt <= 20; ++attempt) {
+        sight = readSight(screen.client(), s);
+        QVERIFY(sight.rearSight);
+        QVERIFY(sight.postWidth == -1 || sight.postWidth == 200 - 6 * attempt);
+        deviations.emplace_back(sight.postX - 300 - 3 * attempt, sight.postY - 200);
+        screen.press(attempt % 2 ? Key::Return : Key::KeypadEnter);
+        QVERIFY(screen.settle());
+    }
+    QCOMPARE(deviations.front(), std::make_pair(0, 0));
+
+    // The picture is gone and the report shows: the prompt, a blank line, twenty
+    // shots and the means.
+    const QImage report = screen.client();
+    QVERIFY(pictureIsEmpty(report));
+    QCOMPARE(textLines(report, QRect(8 * s, 8 * s, 769 * s, 553 * s)), 22);
+}
+
+QString reportText(const Deviations& deviations)
 {
     QString text = "Zum Starten hier klicken []\r\n\r\n";
     int sumX = 0, sumY = 0;
@@ -26,6 +109,43 @@ QString report(const std::vector<std::pair<int, int>>& deviations)
     const auto mean = [](int sum) { return QString::number(sum / 20.0, 'g', 15).replace('.', ','); };
     return text + "Schnitt X=" + mean(sumX) + " Schnitt Y=" + mean(sumY);
 }
+
+QString xdotoolName(Key key)
+{
+    switch (key) {
+    case Key::Left: return "Left";
+    case Key::Right: return "Right";
+    case Key::Up: return "Up";
+    case Key::Down: return "Down";
+    case Key::Return: return "Return";
+    case Key::KeypadEnter: return "KP_Enter";
+    }
+    return {};
+}
+
+quint32 keysym(Key key)
+{
+    switch (key) {
+    case Key::Left: return 0xff51;
+    case Key::Up: return 0xff52;
+    case Key::Right: return 0xff53;
+    case Key::Down: return 0xff54;
+    case Key::Return: return 0xff0d;
+    case Key::KeypadEnter: return 0xff8d;
+    }
+    return 0;
+}
+
+// The window's client area on the screen, inside the window manager's frame.
+QRect xGeometry(const XServer& x, const QString& window)
+{
+    std::map<QString, int> info;
+    for (const QString& line : QString::fromUtf8(runTool("xwininfo", {"-id", window}, x.environment())).split('\n'))
+        info[line.section(':', 0, 0).trimmed()] = line.section(':', 1).trimmed().toInt();
+    return QRect(info["Absolute upper-left X"], info["Absolute upper-left Y"], info["Width"], info["Height"]);
+}
+
+const QString wine = "/usr/lib/wine/wine64";
 
 // A Wine prefix of its own with a German locale, on the given X server.
 class WinePrefix {
@@ -41,7 +161,6 @@ public:
         m_environment.insert("LOCPATH", m_folder.filePath("locale"));
         m_environment.insert("LC_ALL", "de_DE.UTF-8");
         runTool(wine, {"wineboot", "-i"}, m_environment);
-        runTool("/usr/lib/wine/wineserver", {"-w"}, m_environment);
     }
     ~WinePrefix() { runTool("/usr/lib/wine/wineserver", {"-k"}, m_environment); }
     const QProcessEnvironment& environment() const { return m_environment; }
@@ -69,6 +188,115 @@ std::map<QString, QString> probe(const WinePrefix& prefix, const QString& build)
 class DesktopsTest : public QObject {
     Q_OBJECT
 private slots:
+    void startsWithoutDisplayWithOneSentence()
+    {
+        QProcess fendrel;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(variable);
+        fendrel.setProcessEnvironment(environment);
+        fendrel.start(qEnvironmentVariable("FENDREL_PROGRAM"), {});
+        QVERIFY(fendrel.waitForFinished(10000));
+        QCOMPARE(fendrel.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(fendrel.exitCode(), 1);
+        QCOMPARE(fendrel.readAllStandardError(),
+                 QByteArray("Fendrel needs a graphical session: neither DISPLAY nor WAYLAND_DISPLAY is set.\n"));
+    }
+
+    // Under openbox, at Qt's scale factor 1.5 (drawn at 2): the window takes the
+    // keyboard from a click, survives minimising and resizing, and closes through the
+    // window manager with status 0.
+    void qtProgramUnderAWindowManager()
+    {
+        XServer x({1920, 1300});
+        QVERIFY(x.startWindowManager());
+        QProcessEnvironment environment = x.environment();
+        environment.insert("QT_SCALE_FACTOR", "1.5");
+        Program fendrel(qEnvironmentVariable("FENDREL_PROGRAM"), {}, environment);
+        QString window;
+        QVERIFY(waitUntil([&] {
+            bool found = false;
+            window = QString::fromUtf8(runTool("xdotool", {"search", "--onlyvisible", "--name", "^Fendrel$"},
+                                               x.environment(), &found)).trimmed();
+            return found;
+        }));
+        QVERIFY(fendrel.waitIdle());
+        QCOMPARE(QString::fromUtf8(x.xdotool({"getwindowname", window})).trimmed(), QString("Fendrel"));
+        QCOMPARE(xGeometry(x, window).size(), QSize(1584, 1146));
+
+        Screen screen;
+        screen.scale = 2;
+        screen.client = [&] { return x.grab(xGeometry(x, window)); };
+        screen.click = [&](QPoint at) {
+            const QPoint target = xGeometry(x, window).topLeft() + at;
+            x.xdotool({"mousemove", QString::number(target.x()), QString::number(target.y()), "click", "1"});
+        };
+        // No focus is given: the window must have taken it from the click.
+        screen.press = [&](Key key) { x.xdotool({"key", xdotoolName(key)}); };
+        screen.program = &fendrel;
+
+        // Before the run ends: minimised and restored, then made larger.
+        Deviations deviations;
+        screen.click(QPoint(40, 30));
+        QVERIFY(waitUntil([&] { return readSight(screen.client(), 2).rearSight; }));
+        const Sight before = readSight(screen.client(), 2);
+        x.xdotool({"windowminimize", "--sync", window});
+        x.xdotool({"windowactivate", "--sync", window});
+        QVERIFY(screen.settle());
+        Sight after = readSight(screen.client(), 2);
+        QVERIFY(after.rearSight);
+        QCOMPARE(after.deviceLeft, before.deviceLeft);
+        QCOMPARE(after.deviceTop, before.deviceTop);
+        x.xdotool({"windowsize", "--sync", window, "1800", "1250"});
+        QVERIFY(screen.settle());
+        QCOMPARE(xGeometry(x, window).size(), QSize(1800, 1250));
+        after = readSight(screen.client(), 2);
+        QVERIFY(after.rearSight);
+        QCOMPARE(after.deviceLeft, before.deviceLeft);
+        // The base block ends at y 600, below the window's former edge.
+        QCOMPARE(screen.client().pixel(100, 1199), qRgb(0, 0, 0));
+        QCOMPARE(screen.client().pixel(100, 1200), screen.client().pixel(10, 10));
+        QCOMPARE(screen.client().pixel(1700, 10), screen.client().pixel(10, 10));
+        for (int shot = 0; shot < 20; ++shot)
+            screen.press(Key::Return);
+        QVERIFY(fendrel.waitIdle());
+
+        // The next run, played through.
+        playRun(screen, deviations);
+        if (QTest::currentTestFailed())
+            return;
+        runTool("wmctrl", {"-c", "Fendrel"}, x.environment());
+        QCOMPARE(fendrel.waitForExit(), 0);
+    }
+
+    void qtProgramUnderWayland_data()
+    {
+        QTest::addColumn<int>("scale");
+        QTest::newRow("output scale 1") << 1;
+        QTest::newRow("output scale 2") << 2;
+    }
+    void qtProgramUnderWayland()
+    {
+        QFETCH(int, scale);
+        Sway sway(QSize(1280, 1024) * scale, scale);
+        Program fendrel(qEnvironmentVariable("FENDREL_PROGRAM"), {}, sway.clientEnvironment());
+        QJsonObject window;
+        QVERIFY(waitUntil([&] { return !(window = sway.window("Fendrel")).isEmpty(); }));
+        QCOMPARE(window["shell"].toString(), QString("xdg_shell")); // a Wayland client, not an X one
+        const QJsonObject rect = window["rect"].toObject();
+        const QRect client(rect["x"].toInt(), rect["y"].toInt(), rect["width"].toInt(), rect["height"].toInt());
+        QCOMPARE(client.size(), QSize(792, 573));
+
+        Screen screen;
+        screen.scale = scale;
+        screen.client = [&] { return sway.grab(client); };
+        screen.click = [&](QPoint at) { sway.click(client.topLeft() * scale + at); };
+        screen.press = [&](Key key) { sway.key(keysym(key)); };
+        screen.program = &fendrel;
+        Deviations deviations;
+        playRun(screen, deviations);
+    }
+
     void win32ProgramUnderWine()
     {
         const QString build = qEnvironmentVariable("FENDREL_WINDOWS_BUILD");
@@ -83,52 +311,24 @@ private slots:
         QCOMPARE(window["client"], QString("792x573"));
         QCOMPARE(window["text"], QString("Zum Starten hier klicken []"));
         const QPoint origin(window["origin"].section(',', 0, 0).toInt(), window["origin"].section(',', 1).toInt());
-        const QRect client(origin, QSize(792, 573));
-        const auto screen = [&] { return x.grab(client); };
-        const auto sight = [&] { return readSight(screen(), 1); };
 
-        // The prompt in dark blue at the label's corner, and no picture yet.
-        QVERIFY(fendrel.waitIdle());
-        const QImage prompt = screen();
-        QVERIFY(pictureIsEmpty(prompt));
-        QVERIFY(showsDarkBlueText(prompt, QRect(8, 8, 300, 25)));
-
-        // A click on the prompt starts a run: rear sight and the first post at once.
-        x.xdotool({"mousemove", QString::number(origin.x() + 40), QString::number(origin.y() + 15), "click", "1"});
-        QVERIFY(waitUntil([&] { return sight().rearSight; }));
-        Sight first = sight();
-        QVERIFY2(first.postX >= 300 && first.postX <= 400 && first.postY >= 150 && first.postY <= 250,
-                 qPrintable(QString("%1,%2").arg(first.postX).arg(first.postY)));
-        QVERIFY(first.postWidth == -1 || first.postWidth == 194);
-        QCOMPARE(probe(prefix, build)["label"], QString("hidden"));
-
-        // Each arrow key moves the post by one pixel.
-        x.xdotool({"search", "--name", "^Fendrel$", "windowfocus", "--sync"});
-        const struct { const char* key; int dx, dy; } moves[] = {{"Right", 1, 0}, {"Down", 0, 1}, {"Left", -1, 0}, {"Up", 0, -1}, {"Up", 0, -1}};
-        for (const auto& move : moves) {
-            const Sight before = sight();
-            x.xdotool({"key", move.key});
-            QVERIFY(fendrel.waitIdle());
-            const Sight after = sight();
-            QCOMPARE(after.postX - before.postX, move.dx);
-            QCOMPARE(after.postY - before.postY, move.dy);
-            QVERIFY(after.rearSight);
-        }
-
-        // Twenty shots, each where the post stands, then the report.
-        std::vector<std::pair<int, int>> deviations;
-        for (int attempt = 1; attempt <= 20; ++attempt) {
-            const Sight now = sight();
-            QVERIFY(now.rearSight);
-            QVERIFY(now.postWidth == -1 || now.postWidth == 200 - 6 * attempt);
-            deviations.emplace_back(now.postX - 300 - 3 * attempt, now.postY - 200);
-            x.xdotool({"key", attempt % 2 ? "Return" : "KP_Enter"});
-            QVERIFY(fendrel.waitIdle());
-        }
+        Screen screen;
+        screen.client = [&] { return x.grab(QRect(origin, QSize(792, 573))); };
+        screen.click = [&](QPoint at) {
+            const QPoint target = origin + at;
+            x.xdotool({"mousemove", QString::number(target.x()), QString::number(target.y()), "click", "1"});
+            // Without a window manager nobody else gives the window the keyboard.
+            x.xdotool({"search", "--name", "^Fendrel$", "windowfocus", "--sync"});
+        };
+        screen.press = [&](Key key) { x.xdotool({"key", xdotoolName(key)}); };
+        screen.program = &fendrel;
+        Deviations deviations;
+        playRun(screen, deviations);
+        if (QTest::currentTestFailed())
+            return;
         window = probe(prefix, build);
         QCOMPARE(window["label"], QString("shown"));
-        QCOMPARE(window["text"], report(deviations));
-        QVERIFY(pictureIsEmpty(screen()));
+        QCOMPARE(window["text"], reportText(deviations));
     }
 };
 

@@ -7,11 +7,12 @@
 #include "tests/printing.h"
 #include "view/decimalseparator.h"
 #include "view/qt/appicon.h"
+#include "view/qt/displayscale.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -19,11 +20,15 @@ namespace {
 
 const QColor black(0, 0, 0);
 
-// What the window shows on the screen now, once the pending paints are done.
+// What the window shows on the screen now, in device pixels, once the pending paints
+// are done. On the offscreen platform the window's backing store is its screen (Qt
+// 6.4's grabWindow gives only a part of it when the display scale is above 1).
 QImage onScreen(QWidget& window)
 {
     QCoreApplication::processEvents();
-    return window.screen()->grabWindow(window.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    const auto* screen = dynamic_cast<const QImage*>(window.backingStore()->paintDevice());
+    const QSize size = window.size() * window.devicePixelRatio();
+    return screen->copy(QRect(QPoint(), size)).convertToFormat(QImage::Format_RGB32);
 }
 
 struct Rig {
@@ -438,6 +443,71 @@ private slots:
         QCOMPARE(image.pixelColor(791, 5), rig.background());
     }
 
+    // Run by CTest once per display scale, on a screen of that scale: picture pixels
+    // are a whole number of device pixels each, so edges are crisp, every key moves
+    // the post as far, and a centred post shows equal gaps; the report still fits.
+    void sightPictureIsExactAtTheDisplayScale()
+    {
+        const int scale = qEnvironmentVariableIsSet("FENDREL_EXPECTED_SCALE")
+            ? qEnvironmentVariableIntValue("FENDREL_EXPECTED_SCALE") : 1;
+        Rig rig({0.5f, 0.5f}); // every post at (350, 200)
+        QCOMPARE(rig.window().devicePixelRatio(), qreal(scale));
+        rig.start();
+        const QRgb background = rig.background().rgb();
+        const int notchRow = 300 * scale;
+        const auto postLeft = [&](const QImage& image) {
+            int x = 300 * scale;
+            while (image.pixel(x, notchRow) != black.rgb())
+                ++x;
+            return x;
+        };
+        for (int attempt = 1; attempt <= 3; ++attempt) {
+            int left = postLeft(rig.picture());
+            while (left > (300 + 3 * attempt) * scale) {
+                QTest::keyClick(&rig.window(), Qt::Key_Left);
+                const int moved = postLeft(rig.picture());
+                QCOMPARE(left - moved, scale);
+                left = moved;
+            }
+            const QImage image = rig.picture();
+            qInfo("scale %d: window %dx%d device pixels", scale, image.width(), image.height());
+            QCOMPARE(image.size(), QSize(792, 573) * scale);
+            int blurred = 0; // neither black nor background
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    blurred += image.pixel(x, y) != black.rgb() && image.pixel(x, y) != background;
+            QCOMPARE(blurred, 0);
+            int right = left;
+            while (image.pixel(right, notchRow) == black.rgb())
+                ++right;
+            const int leftGap = left - 300 * scale;
+            const int rightGap = 500 * scale - right;
+            QCOMPARE(leftGap, 3 * attempt * scale);
+            QCOMPARE(rightGap, leftGap);
+            int postTop = 0;
+            while (image.pixel(left, postTop) != black.rgb())
+                ++postTop;
+            int rearSightTop = 0;
+            while (image.pixel(100 * scale, rearSightTop) != black.rgb())
+                ++rearSightTop;
+            QCOMPARE(postTop, 200 * scale);
+            QCOMPARE(rearSightTop, postTop);
+            QTest::keyClick(&rig.window(), Qt::Key_Return);
+        }
+        for (int shot = 4; shot <= 20; ++shot)
+            QTest::keyClick(&rig.window(), Qt::Key_Return);
+        const QImage report = rig.picture();
+        const QRect label = rig.window().anzeigeLbl().geometry();
+        int lowestInk = 0;
+        for (int y = 0; y < report.height(); ++y)
+            for (int x = 0; x < report.width(); ++x)
+                if (report.pixel(x, y) != background) {
+                    QVERIFY(label.contains(x / scale, y / scale));
+                    lowestInk = y;
+                }
+        QVERIFY2(lowestInk > 400 * scale && lowestInk < label.bottom() * scale, qPrintable(QString::number(lowestInk)));
+    }
+
     // Random input on the real window; every 97 events and after every resize, what
     // the screen shows must be the model's picture (under the label: nothing).
     void windowPixelsAgreeWithModel()
@@ -492,5 +562,11 @@ private slots:
     }
 };
 
-QTEST_MAIN(WindowTest)
+int main(int argc, char* argv[])
+{
+    useWholeDisplayScale(); // as the program does, before the application exists
+    QApplication application(argc, argv);
+    WindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "test_window.moc"
