@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Wiring of the Qt window's events to the exercise.
 #include "app/qtform.h"
 

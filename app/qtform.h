@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The assembled Qt main window: the window and its label wired to the exercise.
 

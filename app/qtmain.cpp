@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: MIT
 // Start of the Qt front end: the main window and the event loop.
 #include "app/qtform.h"
 #include "runtime/errorreport.h"
 #include "runtime/randomsequence.h"
 #include "view/decimalseparator.h"
 #include "view/errordialog.h"
+#include "view/qt/accessibility.h"
 #include "view/qt/appicon.h"
 #include "view/qt/displayscale.h"
 
@@ -37,6 +39,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setDesktopFileName(QStringLiteral(FENDREL_APP_ID));
     QApplication::setWindowIcon(appIcon());
+    installAccessibleInterfaces();
     setErrorPresenter(showErrorDialog);
     RandomSequence random;
     QtForm form(random, userDecimalSeparator());

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Start of the Win32 front end: the main window wired to the exercise, and the
 // message loop.
 #include "exercise/fendrel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // In-process timing of one key press, from the key event to the end of the paint,
 // for the real window and for the floor, on the platform Qt was started with
 // (offscreen in bench/run.sh); and for the exercise's logic alone with a fake surface.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Whole-process measurements on a running X server (Xvfb in bench/run.sh), for the
 // program and for the floor, several runs each, alternating:
 //   start to first painted frame, resident memory when idle, processor time while

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds in Release and runs both benchmarks: key press to painted frame in-process
 # (offscreen), and the whole-process figures under Xvfb, each against the floor.
 # Usage: bench/run.sh [runs, default 7]

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The Win32 front end: one self-contained fendrel.exe, with its icon, manifest and
 # version information, and a zip with the exe, the README and the licence.
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)

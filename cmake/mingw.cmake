@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Cross-building for Windows with Debian's MinGW-w64; FENDREL_MINGW_ARCH is set by the
 # toolchain file that includes this one. Programs built for tests run under Wine.
 set(CMAKE_SYSTEM_NAME Windows)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Run start, aiming keys, shot recording and the report.
 #include "exercise/fendrel.h"
 

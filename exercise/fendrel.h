@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The main window's own logic: the state of a run, its start, the aiming keys,
 // the recording of shots and the report. It sees the window, the label and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // libFuzzer target: bytes become clicks and key presses for the exercise. Beyond the
 // sanitizers it checks that the state, the label and the picture stay in step.
 #include "exercise/fendrel.h"

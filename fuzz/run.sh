@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the libFuzzer target with clang, AddressSanitizer and UBSan, and runs it.
 # Usage: fuzz/run.sh [seconds, default 600]
 set -euo pipefail

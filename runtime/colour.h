@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Colours as the window and the label take them: red + 256 x green + 65536 x blue.
 

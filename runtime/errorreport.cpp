@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Run-time error report: present the message, then end the process.
 #include "runtime/errorreport.h"
 

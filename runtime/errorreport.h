@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The one way out for a run-time error: tell the user, then end the program.
 

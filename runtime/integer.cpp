@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Checked 16-bit Integer: conversion from floating point and the overflow path.
 #include "runtime/integer.h"
 

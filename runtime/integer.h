@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The program's 16-bit signed Integer: every arithmetic step is checked, and a result
 // outside -32768..32767 raises the overflow error instead of wrapping around.

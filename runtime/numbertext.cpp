@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Number-to-text conversions of the report.
 #include "runtime/numbertext.h"
 

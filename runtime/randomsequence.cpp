@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The random sequence behind the post's places.
 #include "runtime/randomsequence.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A 24-bit linear congruential sequence of single-precision values in [0, 1),
 // re-seeded from a clock that tests can replace with a fixed one.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Key codes as the exercise compares them: the Windows virtual-key codes.
 

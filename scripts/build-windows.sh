@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what is missing and cross-builds the Win32 front end with MinGW-w64:
 # build-windows/fendrel.exe (64-bit) and build-windows-i686/fendrel.exe (32-bit), each
 # with its tests, and build-windows/fendrel-*-windows-x86_64.zip with the exe, the

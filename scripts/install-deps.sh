@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs, with apt-get, whatever the named parts of the work need and is missing.
 # Usage: scripts/install-deps.sh PART... [extra-package ...]
 #   qt       build and run the Qt front end
@@ -15,7 +16,7 @@ for part in "$@"; do
     windows) packages+=(g++-mingw-w64-x86-64 g++-mingw-w64-i686 librsvg2-bin imagemagick) ;;
     wine) packages+=(wine wine64 locales) wine32=true ;;
     tests) packages+=(desktop-file-utils appstream dpkg-dev file xvfb xauth xdotool imagemagick x11-utils openbox wmctrl
-                      sway wayvnc grim) ;;
+                      sway wayvnc grim lintian man-db qt6-base-private-dev) ;;
     *) packages+=("$part") ;;
     esac
 done

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Regenerates docs/run.png and docs/report.png: runs the program under Xvfb, plays a
 # run with xdotool and captures the window.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds, and runs every test, headless: the Windows build's
 # tests under Wine; the Linux build's, the black-box tests of both programs among them;
 # and the Linux build's once more under AddressSanitizer and UndefinedBehaviorSanitizer.

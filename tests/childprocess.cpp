@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Forks, runs the action with standard error captured, and reports how the child ended.
 #include "tests/childprocess.h"
 

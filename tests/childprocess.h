@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Runs a piece of code in a child process, to watch paths that end the process.
 

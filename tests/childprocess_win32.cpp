@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Windows has no fork: the test program starts itself again for the current test
 // function and data row, and in that second process the action runs instead.
 #include "tests/childprocess.h"

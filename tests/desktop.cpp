@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Headless desktops for the black-box tests.
 #include "tests/desktop.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Headless desktops for the black-box tests, each started on a display or socket of
 // its own and stopped again: Xvfb (X11) and sway (Wayland), with real input and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // In-memory stand-ins: each call is logged as one short line.
 #include "tests/fakes.h"
 

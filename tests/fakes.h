@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // In-memory stand-ins for the window surface, the label and the random source.
 // All three write to one shared call log, so tests can check the order of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A small reference model of the exercise, written from its rules and sharing no code
 // with the program, and a source of long random sequences of user input. The model

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Black-box tests: the real programs on headless desktops of their own, driven with
 // real input and read back from the screen.
 //

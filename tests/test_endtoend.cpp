@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Two whole runs on the real window, driven by key presses and clicks as a user would.
 #include "app/qtform.h"
 #include "tests/fakes.h"
@@ -47,6 +48,7 @@ private slots:
             first.emplace_back(50 - 3 * attempt, 0);
         QVERIFY(label.isVisible());
         QCOMPARE(QString::fromStdString(label.Caption()), reportText(first, "Schnitt X=20,55 Schnitt Y=0,1"));
+        QCoreApplication::processEvents();
         QCOMPARE(label.text(), reportText(first, "Schnitt X=20,55 Schnitt Y=0,1").replace("\r\n", "\n"));
 
         // Keys after the report change nothing.

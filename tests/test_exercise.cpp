@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The exercise's state machine, shots and report, driven through in-memory fakes.
 #include "exercise/fendrel.h"
 #include "runtime/randomsequence.h"

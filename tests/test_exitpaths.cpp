@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How the program ends: closing the window, and a run-time error. Each case runs the
 // real window in a child process, since both paths end that process.
 #include "app/qtform.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Long random sequences of user input, run against the exercise (with in-memory
 // fakes) and against the reference model. After every event the whole state, the
 // label and the picture must agree.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Checked Integer arithmetic, rounding, number texts and the random sequence.
 #include "runtime/colour.h"
 #include "runtime/integer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The real Qt window and label on the offscreen platform: what the user sees and
 // clicks. Pixels are read from the screen, that is from what the window last painted.
 #include "app/qtform.h"
@@ -6,15 +7,20 @@
 #include "tests/model.h"
 #include "tests/printing.h"
 #include "view/decimalseparator.h"
+#include "view/qt/accessibility.h"
 #include "view/qt/appicon.h"
 #include "view/qt/displayscale.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QBackingStore>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 namespace {
 
@@ -174,6 +180,7 @@ private slots:
         AnzeigeLabel& label = rig.window().anzeigeLbl();
         label.Caption("eins\r\nzwei");
         QCOMPARE(label.Caption(), std::string("eins\r\nzwei"));
+        QCoreApplication::processEvents(); // shown once the writing event is done
         QCOMPARE(label.text(), QString("eins\nzwei"));
     }
 
@@ -443,6 +450,62 @@ private slots:
         QCOMPARE(image.pixelColor(791, 5), rig.background());
     }
 
+    // As a screen reader sees the window: a frame named "Fendrel" holding a label whose
+    // name is its text, which it announces once per report; "press" on either acts
+    // as a click.
+    void assistiveTechnologyReadsAndStartsTheExercise()
+    {
+        static QList<QAccessible::Event> labelEvents;
+        static QObject* watched = nullptr;
+        // As when a screen reader listens. Only the platform can switch this on; Qt's
+        // own tests reach it through its private headers, as this one does.
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+        QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+            if (event->object() == watched)
+                labelEvents.append(event->type());
+        });
+        Rig rig;
+        watched = &rig.window().anzeigeLbl();
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&rig.window());
+        QCOMPARE(window->role(), QAccessible::Window);
+        QCOMPARE(window->text(QAccessible::Name), QString("Fendrel"));
+        QCOMPARE(window->childCount(), 1);
+        QAccessibleInterface* label = window->child(0);
+        QCOMPARE(label->role(), QAccessible::StaticText);
+        QCOMPARE(label->text(QAccessible::Name), QString("Zum Starten hier klicken []"));
+        const QStringList press{QAccessibleActionInterface::pressAction()};
+        QCOMPARE(window->actionInterface()->actionNames(), press);
+        QCOMPARE(label->actionInterface()->actionNames(), press);
+
+        label->actionInterface()->doAction(press[0]);
+        QVERIFY(rig.fendrel().Running);
+        QVERIFY(label->state().invisible);
+        const Integer postX = rig.fendrel().PostX;
+        window->actionInterface()->doAction(press[0]); // during a run: nothing
+        label->actionInterface()->doAction(press[0]);
+        QCOMPARE(rig.fendrel().PostX, postX);
+        QCOMPARE(rig.fendrel().Attempt, Integer(1));
+
+        labelEvents.clear();
+        for (int shot = 0; shot < 20; ++shot)
+            QTest::keyClick(&rig.window(), Qt::Key_Return);
+        QCoreApplication::processEvents();
+        QCOMPARE(labelEvents.count(QAccessible::NameChanged), 1);
+        QVERIFY(!label->state().invisible);
+        QAccessibleTextInterface* text = label->textInterface();
+        QVERIFY(text);
+        int start = 0, end = 0;
+        const int thirdLine = static_cast<int>(text->text(0, text->characterCount()).indexOf("1. Versuch"));
+        QCOMPARE(text->textAtOffset(thirdLine + 3, QAccessible::LineBoundary, &start, &end),
+                 QString("1. Versuch: X=96 Y=-50\n"));
+        QCOMPARE(label->text(QAccessible::Name).count('\n'), 22);
+
+        window->actionInterface()->doAction(press[0]); // after the report: the next run
+        QVERIFY(rig.fendrel().Running);
+        QAccessible::installUpdateHandler(nullptr);
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
+    }
+
     // Run by CTest once per display scale, on a screen of that scale: picture pixels
     // are a whole number of device pixels each, so edges are crisp, every key moves
     // the post as far, and a centred post shows equal gaps; the report still fits.
@@ -566,6 +629,7 @@ int main(int argc, char* argv[])
 {
     useWholeDisplayScale(); // as the program does, before the application exists
     QApplication application(argc, argv);
+    installAccessibleInterfaces();
     WindowTest test;
     return QTest::qExec(&test, argc, argv);
 }

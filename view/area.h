@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A rectangle of the client area in the picture's own pixels: right and bottom lie
 // just outside it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Hit test and click rule shared by the front ends.
 #include "view/clickrule.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What counts as a click, the same for every front end: the primary button pressed
 // and released over the same control. The second press of a double click is no new

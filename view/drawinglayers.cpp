@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The two drawing layers and the areas their changes make dirty.
 #include "view/drawinglayers.h"
 

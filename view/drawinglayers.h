@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The window's two drawing layers, kept as the filled boxes drawn on each, so that a
 // front end can repaint any area of its client area from them at any time.

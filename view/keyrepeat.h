@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Held keys: every repeated press is a key press of its own, so holding an arrow
 // moves the post a pixel per repeat and holding Enter shoots once per repeat. A

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Drawing sequences of the sight picture.
 #include "view/sightpicture.h"
 

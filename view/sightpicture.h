@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The sight picture: a rear sight with its notch, and the front-sight post.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The main window as both front ends build it, in the picture's own pixels (pixels
 // at 96 dpi); a front end multiplies them by its whole-number display scale.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the exercise draws on: the window's client area with its two layers.
 //

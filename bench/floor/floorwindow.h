@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The floor to measure against: the least a Qt Widgets program must do to show this
 // picture. A 792 x 573 window, a label, three blocks, and a rectangle that the arrow

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The floor program.
 #include "floorwindow.h"
 

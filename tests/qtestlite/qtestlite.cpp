@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The stand-in's data tables and runner; its output follows Qt Test's.
 #include <QTest>
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Generates, for the Windows build without Qt, what Qt's moc gives a test: a main()
 # that runs the test class's slots. The slots are the argument-less member functions
 # declared one indentation deep after "private slots:"; the file is named after the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reads what the Fendrel window shows, from outside the program, as the black-box
 // test under Wine needs it: title, client area (size and place on the screen), whether
 // the label is shown, and the label's text, exactly, as WM_GETTEXT gives it.

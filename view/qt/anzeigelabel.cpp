@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Qt display label.
 #include "view/qt/anzeigelabel.h"
 
@@ -28,7 +29,18 @@ std::string AnzeigeLabel::Caption() const
 void AnzeigeLabel::Caption(const std::string& text)
 {
     m_caption = text;
-    setText(QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    if (m_showPending)
+        return;
+    m_showPending = true;
+    // Posted before anything the same event repaints, so the new text is what is
+    // painted first.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_showPending = false;
+            setText(QString::fromStdString(m_caption).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        },
+        Qt::QueuedConnection);
 }
 
 void AnzeigeLabel::Visible(bool visible)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Renders the SVG icon at the sizes a window manager asks for.
 #include "view/qt/appicon.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // On Linux the numeric format is the first of LC_ALL, LC_NUMERIC and LANG that is
 // set. QLocale knows every locale's separator, even where the C library has none of
 // them generated.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Qt rounds the scale it derives from a screen's dpi only when told to, and never the
 // factors given in QT_SCALE_FACTOR and QT_SCREEN_SCALE_FACTORS; at 1.5 a picture pixel
 // would be one device pixel here and two there. So every one of them is rounded.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The run-time error in a Qt message window.
 #include "view/errordialog.h"
 

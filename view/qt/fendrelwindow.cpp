@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Qt main window: painting the layers, and its mouse and key events.
 #include "view/qt/fendrelwindow.h"
 

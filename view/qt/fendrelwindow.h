@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The Qt main window: its client area shows the two drawing layers, and it carries
 // the label. It gets every mouse event of its client area, the label's included.

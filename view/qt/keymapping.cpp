@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Qt key to virtual-key code.
 #include "view/qt/keymapping.h"
 

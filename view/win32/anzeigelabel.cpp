@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Win32 display label.
 #include "view/win32/anzeigelabel.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The Win32 display label: a static text control. It lets the mouse through to the
 // window, which decides what a click hit; the window also gives it its colours.

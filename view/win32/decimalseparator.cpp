@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // On Windows the numeric format is the user's regional setting.
 #include "view/decimalseparator.h"
 

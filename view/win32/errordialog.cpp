@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The run-time error in a Windows message box.
 #include "view/errordialog.h"
 

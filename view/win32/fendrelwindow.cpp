@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Win32 main window: creation, painting the layers, mouse and keys, dpi changes.
 #include "view/win32/fendrelwindow.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The program's texts are UTF-8; Win32 takes and gives UTF-16.
 
