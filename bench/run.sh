@@ -1,25 +1,40 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Builds in Release and runs both benchmarks: key press to painted frame in-process
-# (offscreen), and the whole-process figures under Xvfb, each against the floor.
+# Builds in Release and runs the benchmarks, each front end against the floor of its
+# own toolkit: key press to painted frame in-process (Qt, offscreen); the whole-process
+# figures of the Qt program under Xvfb; and those of fendrel.exe under Wine on Xvfb.
 # Usage: bench/run.sh [runs, default 7]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-7}
 
-scripts/install-deps.sh qt tests libx11-dev libxtst-dev
+scripts/install-deps.sh qt windows wine tests libx11-dev libxtst-dev
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DFENDREL_BENCH=ON > /dev/null
 cmake --build build-bench
+cmake -S . -B build-windows-bench -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/windows-x86_64.cmake \
+    -DCMAKE_BUILD_TYPE=MinSizeRel -DBUILD_TESTING=OFF -DFENDREL_BENCH=ON > /dev/null
+cmake --build build-windows-bench
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 
 echo "== key press to painted frame, in-process, offscreen"
 QT_QPA_PLATFORM=offscreen build-bench/bench/keypress_bench
 
-echo
-echo "== whole process under Xvfb ($runs runs each, alternating)"
 display=:78
-Xvfb "$display" -screen 0 1024x768x24 -br -nolisten tcp > /dev/null 2>&1 &
-xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null' EXIT
-sleep 1
-DISPLAY=$display QT_QPA_PLATFORM=xcb build-bench/bench/process_bench "$runs" build-bench/fendrel build-bench/bench/floor
+Xvfb "$display" -screen 0 1024x768x24 -br -nolisten tcp -noreset > /dev/null 2>&1 &
+wine_home=$(mktemp -d)
+export WINEPREFIX=$wine_home/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+trap 'kill $(jobs -p) 2>/dev/null; /usr/lib/wine/wineserver -k 2>/dev/null; rm -rf "$wine_home"' EXIT
+export DISPLAY=$display
+until xdotool getdisplaygeometry > /dev/null 2>&1; do sleep 0.1; done
+
+echo
+echo "== Qt program, whole process under Xvfb ($runs runs each, alternating)"
+QT_QPA_PLATFORM=xcb build-bench/bench/process_bench "$runs" build-bench/fendrel build-bench/bench/floor
+
+echo
+echo "== Win32 program, whole process under Wine on Xvfb ($runs runs each, alternating)"
+/usr/lib/wine/wine64 wineboot -i > /dev/null 2>&1
+/usr/lib/wine/wineserver -p60 2> /dev/null || true # one server for all runs, as on Windows
+build-bench/bench/process_bench "$runs" "/usr/lib/wine/wine64 build-windows-bench/fendrel.exe" \
+    "/usr/lib/wine/wine64 build-windows-bench/bench/floor.exe"
+ls -l build-windows-bench/fendrel.exe build-windows-bench/bench/floor.exe

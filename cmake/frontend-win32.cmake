@@ -42,3 +42,8 @@ set(CPACK_SYSTEM_NAME windows-${CMAKE_SYSTEM_PROCESSOR})
 set(CPACK_GENERATOR ZIP)
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
 include(CPack)
+
+option(FENDREL_BENCH "Build the Win32 floor that the benchmark compares with" OFF)
+if(FENDREL_BENCH)
+    add_subdirectory(bench)
+endif()

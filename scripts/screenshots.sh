@@ -1,39 +1,55 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Regenerates docs/run.png and docs/report.png: runs the program under Xvfb, plays a
-# run with xdotool and captures the window.
+# Makes the pictures in docs/ anew: a run and a report of the Linux program under
+# Xvfb, the same at Qt's scale factor 1.5 (drawn at 2), and a run and a report of
+# fendrel.exe under Wine. Each program is played with xdotool and captured from the
+# X server.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh qt tests
+scripts/install-deps.sh qt windows wine tests
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF > /dev/null
 cmake --build build > /dev/null
+scripts/build-windows.sh > /dev/null
 
 display=:77
-Xvfb "$display" -screen 0 1024x768x24 > /dev/null 2>&1 &
+Xvfb "$display" -screen 0 1800x1300x24 -nolisten tcp -noreset > /dev/null 2>&1 &
 xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null' EXIT
-sleep 1
+wine_home=$(mktemp -d)
+export WINEPREFIX=$wine_home/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+trap 'kill $(jobs -p) 2>/dev/null; /usr/lib/wine/wineserver -k 2>/dev/null; rm -rf "$wine_home"' EXIT
 export DISPLAY=$display
-env LC_ALL=de_DE.UTF-8 build/fendrel 2> /dev/null &
-program=$!
-trap 'kill "$program" "$xvfb" 2>/dev/null' EXIT
-for _ in $(seq 50); do
-    window=$(xdotool search --name '^Fendrel$' 2>/dev/null | head -1) && [ -n "$window" ] && break
-    sleep 0.1
-done
-sleep 0.5
-
+until xdotool getdisplaygeometry > /dev/null 2>&1; do sleep 0.1; done
 mkdir -p docs
-xdotool mousemove --window "$window" 400 300 click 1
-xdotool windowfocus --sync "$window" 2>/dev/null || true
-xdotool key --delay 2 Right Right Right Right Right Down Down Down
-sleep 0.3
-import -window "$window" docs/run.png
-# Twenty shots, each after a few presses towards the centre.
-for shot in $(seq 20); do
-    xdotool key --delay 2 Left Left Up Return
-done
-sleep 0.5
-import -window "$window" docs/report.png
-echo "written: docs/run.png docs/report.png"
+
+# Plays one run of the window called Fendrel and captures it during the run and after
+# the report. Usage: play PROGRAM... ; the pictures go to $run and $report.
+play() {
+    "$@" 2> /dev/null &
+    local program=$! window
+    until window=$(xdotool search --onlyvisible --name '^Fendrel$' 2> /dev/null | head -1) && [ -n "$window" ]; do
+        sleep 0.1
+    done
+    sleep 1
+    xdotool mousemove --window "$window" 40 15 click 1
+    xdotool windowfocus --sync "$window" 2> /dev/null || true
+    xdotool key --delay 20 Right Right Right Right Right Down Down Down
+    sleep 1
+    import -window "$window" "$run"
+    for _ in $(seq 20); do # each shot after a few presses towards the centre
+        xdotool key --delay 20 Left Left Up Return
+    done
+    sleep 2
+    import -window "$window" "$report"
+    kill "$program"
+    wait "$program" 2> /dev/null || true
+}
+
+run=docs/run.png report=docs/report.png play env LC_ALL=de_DE.UTF-8 build/fendrel
+run=docs/scale-1.5.png report=$wine_home/unused.png play env LC_ALL=de_DE.UTF-8 QT_SCALE_FACTOR=1.5 build/fendrel
+# Wine takes the user's locale from the C library, which knows only generated ones.
+localedef -i de_DE -c -f UTF-8 "$wine_home/de_DE.UTF-8"
+export LOCPATH=$wine_home LC_ALL=de_DE.UTF-8
+/usr/lib/wine/wine64 wineboot -i > /dev/null 2>&1
+run=docs/windows-run.png report=docs/windows-report.png play /usr/lib/wine/wine64 build-windows/fendrel.exe
+ls -l docs/*.png

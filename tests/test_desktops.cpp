@@ -3,7 +3,8 @@
 // real input and read back from the screen.
 //
 // FENDREL_PROGRAM: the Linux program. FENDREL_WINDOWS_BUILD: the folder with
-// fendrel.exe and tests/fendrel_probe.exe.
+// fendrel.exe and tests/fendrel_probe.exe; FENDREL_WINE: the Wine loader for them
+// (wine64 unless they are 32-bit programs).
 #include "tests/desktop.h"
 
 #include <QTest>
@@ -146,7 +147,10 @@ QRect xGeometry(const XServer& x, const QString& window)
     return QRect(info["Absolute upper-left X"], info["Absolute upper-left Y"], info["Width"], info["Height"]);
 }
 
-const QString wine = "/usr/lib/wine/wine64";
+QString wineLoader()
+{
+    return qEnvironmentVariable("FENDREL_WINE", "/usr/lib/wine/wine64");
+}
 
 // A Wine prefix of its own with a German locale, on the given X server.
 class WinePrefix {
@@ -161,7 +165,7 @@ public:
         runTool("localedef", {"-i", "de_DE", "-c", "-f", "UTF-8", m_folder.filePath("locale/de_DE.UTF-8")});
         m_environment.insert("LOCPATH", m_folder.filePath("locale"));
         m_environment.insert("LC_ALL", "de_DE.UTF-8");
-        runTool(wine, {"wineboot", "-i"}, m_environment);
+        runTool("/usr/lib/wine/wine64", {"wineboot", "-i"}, m_environment);
     }
     ~WinePrefix() { runTool("/usr/lib/wine/wineserver", {"-k"}, m_environment); }
     const QProcessEnvironment& environment() const { return m_environment; }
@@ -174,7 +178,8 @@ private:
 // What fendrel_probe.exe reads from the window: title, client, origin, label, text.
 std::map<QString, QString> probe(const WinePrefix& prefix, const QString& build)
 {
-    const QString output = QString::fromUtf8(runTool(wine, {build + "/tests/fendrel_probe.exe"}, prefix.environment()));
+    const QString output =
+        QString::fromUtf8(runTool(wineLoader(), {build + "/tests/fendrel_probe.exe"}, prefix.environment()));
     std::map<QString, QString> fields;
     const qsizetype text = output.indexOf("\ntext=");
     for (const QString& line : output.left(text).split('\n'))
@@ -304,7 +309,7 @@ private slots:
         QVERIFY2(QFile::exists(build + "/fendrel.exe"), qPrintable(build));
         XServer x;
         WinePrefix prefix(x);
-        Program fendrel(wine, {build + "/fendrel.exe"}, prefix.environment());
+        Program fendrel(wineLoader(), {build + "/fendrel.exe"}, prefix.environment());
 
         std::map<QString, QString> window;
         QVERIFY(waitUntil([&] { return (window = probe(prefix, build))["label"] == "shown"; }));

@@ -174,34 +174,28 @@ RECT FendrelWindow::onScreen(const Area& area) const
 void FendrelWindow::paint()
 {
     PAINTSTRUCT ps;
-    const HDC screen = BeginPaint(m_hwnd, &ps);
-    const RECT& dirty = ps.rcPaint;
-    const int width = dirty.right - dirty.left;
-    const int height = dirty.bottom - dirty.top;
-    if (width > 0 && height > 0) {
-        // Painted off the screen first, so that the background never shows for a
-        // moment where a box is.
-        const HDC dc = CreateCompatibleDC(screen);
-        const HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-        const HGDIOBJ previous = SelectObject(dc, bitmap);
-        SetViewportOrgEx(dc, -dirty.left, -dirty.top, nullptr);
-        FillRect(dc, &dirty, GetSysColorBrush(COLOR_3DFACE));
-        const auto brush = static_cast<HBRUSH>(GetStockObject(DC_BRUSH));
-        for (const std::vector<Box>* layer : {&m_layers.persistent(), &m_layers.transient()}) {
+    const HDC dc = BeginPaint(m_hwnd, &ps);
+    // The boxes first, then the background around them: no pixel of a box ever shows
+    // the background for a moment (the picture's boxes are all of one colour, so
+    // where they overlap nothing changes either).
+    const auto eachVisibleBox = [&](const auto& use) {
+        for (const std::vector<Box>* layer : {&m_layers.persistent(), &m_layers.transient()})
             for (const Box& box : *layer) {
                 const RECT area = onScreen(box.area);
                 RECT visible;
-                if (IntersectRect(&visible, &area, &dirty)) {
-                    SetDCBrushColor(dc, box.colour); // a Colour is laid out as a COLORREF
-                    FillRect(dc, &visible, brush);
-                }
+                if (IntersectRect(&visible, &area, &ps.rcPaint))
+                    use(box, visible);
             }
-        }
-        BitBlt(screen, dirty.left, dirty.top, width, height, dc, dirty.left, dirty.top, SRCCOPY);
-        SelectObject(dc, previous);
-        DeleteObject(bitmap);
-        DeleteDC(dc);
-    }
+    };
+    const auto brush = static_cast<HBRUSH>(GetStockObject(DC_BRUSH));
+    eachVisibleBox([&](const Box& box, const RECT& visible) {
+        SetDCBrushColor(dc, box.colour); // a Colour is laid out as a COLORREF
+        FillRect(dc, &visible, brush);
+    });
+    eachVisibleBox([&](const Box&, const RECT& visible) {
+        ExcludeClipRect(dc, visible.left, visible.top, visible.right, visible.bottom);
+    });
+    FillRect(dc, &ps.rcPaint, GetSysColorBrush(COLOR_3DFACE));
     EndPaint(m_hwnd, &ps);
 }
 
