@@ -303,38 +303,46 @@ private slots:
         playRun(screen, deviations);
     }
 
+    // At 96 dpi, and at 144 dpi (a display scale of 1.5), where it draws at 2.
     void win32ProgramUnderWine()
     {
         const QString build = qEnvironmentVariable("FENDREL_WINDOWS_BUILD");
         QVERIFY2(QFile::exists(build + "/fendrel.exe"), qPrintable(build));
-        XServer x;
+        XServer x({1920, 1300});
         WinePrefix prefix(x);
-        Program fendrel(wineLoader(), {build + "/fendrel.exe"}, prefix.environment());
+        for (const int dpi : {96, 144}) {
+            runTool(wineLoader(), {"reg", "add", "HKCU\\Control Panel\\Desktop", "/v", "LogPixels", "/t", "REG_DWORD",
+                                   "/d", QString::number(dpi), "/f"}, prefix.environment());
+            const int scale = dpi / 96 + (dpi % 96 >= 48);
+            const QSize size = QSize(792, 573) * scale;
+            Program fendrel(wineLoader(), {build + "/fendrel.exe"}, prefix.environment());
 
-        std::map<QString, QString> window;
-        QVERIFY(waitUntil([&] { return (window = probe(prefix, build))["label"] == "shown"; }));
-        QCOMPARE(window["title"], QString("Fendrel"));
-        QCOMPARE(window["client"], QString("792x573"));
-        QCOMPARE(window["text"], QString("Zum Starten hier klicken []"));
-        const QPoint origin(window["origin"].section(',', 0, 0).toInt(), window["origin"].section(',', 1).toInt());
+            std::map<QString, QString> window;
+            QVERIFY(waitUntil([&] { return (window = probe(prefix, build))["label"] == "shown"; }));
+            QCOMPARE(window["title"], QString("Fendrel"));
+            QCOMPARE(window["client"], QString("%1x%2").arg(size.width()).arg(size.height()));
+            QCOMPARE(window["text"], QString("Zum Starten hier klicken []"));
+            const QPoint origin(window["origin"].section(',', 0, 0).toInt(), window["origin"].section(',', 1).toInt());
 
-        Screen screen;
-        screen.client = [&] { return x.grab(QRect(origin, QSize(792, 573))); };
-        screen.click = [&](QPoint at) {
-            const QPoint target = origin + at;
-            x.xdotool({"mousemove", QString::number(target.x()), QString::number(target.y()), "click", "1"});
-            // Without a window manager nobody else gives the window the keyboard.
-            x.xdotool({"search", "--name", "^Fendrel$", "windowfocus", "--sync"});
-        };
-        screen.press = [&](Key key) { x.xdotool({"key", xdotoolName(key)}); };
-        screen.program = &fendrel;
-        Deviations deviations;
-        playRun(screen, deviations);
-        if (QTest::currentTestFailed())
-            return;
-        window = probe(prefix, build);
-        QCOMPARE(window["label"], QString("shown"));
-        QCOMPARE(window["text"], reportText(deviations));
+            Screen screen;
+            screen.scale = scale;
+            screen.client = [&] { return x.grab(QRect(origin, size)); };
+            screen.click = [&](QPoint at) {
+                const QPoint target = origin + at;
+                x.xdotool({"mousemove", QString::number(target.x()), QString::number(target.y()), "click", "1"});
+                // Without a window manager nobody else gives the window the keyboard.
+                x.xdotool({"search", "--name", "^Fendrel$", "windowfocus", "--sync"});
+            };
+            screen.press = [&](Key key) { x.xdotool({"key", xdotoolName(key)}); };
+            screen.program = &fendrel;
+            Deviations deviations;
+            playRun(screen, deviations);
+            if (QTest::currentTestFailed())
+                return;
+            window = probe(prefix, build);
+            QCOMPARE(window["label"], QString("shown"));
+            QCOMPARE(window["text"], reportText(deviations));
+        }
     }
 };
 
