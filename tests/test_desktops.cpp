@@ -7,6 +7,7 @@
 // (wine64 unless they are 32-bit programs).
 #include "tests/desktop.h"
 
+#include <QDir>
 #include <QTest>
 
 #include <map>
@@ -162,6 +163,7 @@ public:
         m_environment.insert("WINEDLLOVERRIDES", "mscoree,mshtml=");
         // Wine takes the decimal separator from the C library, which knows only
         // generated locales.
+        QDir(m_folder.path()).mkpath("locale");
         runTool("localedef", {"-i", "de_DE", "-c", "-f", "UTF-8", m_folder.filePath("locale/de_DE.UTF-8")});
         m_environment.insert("LOCPATH", m_folder.filePath("locale"));
         m_environment.insert("LC_ALL", "de_DE.UTF-8");
@@ -178,8 +180,9 @@ private:
 // What fendrel_probe.exe reads from the window: title, client, origin, label, text.
 std::map<QString, QString> probe(const WinePrefix& prefix, const QString& build)
 {
+    bool found = false; // not before the window is there
     const QString output =
-        QString::fromUtf8(runTool(wineLoader(), {build + "/tests/fendrel_probe.exe"}, prefix.environment()));
+        QString::fromUtf8(runTool(wineLoader(), {build + "/tests/fendrel_probe.exe"}, prefix.environment(), &found));
     std::map<QString, QString> fields;
     const qsizetype text = output.indexOf("\ntext=");
     for (const QString& line : output.left(text).split('\n'))
@@ -318,7 +321,9 @@ private slots:
             Program fendrel(wineLoader(), {build + "/fendrel.exe"}, prefix.environment());
 
             std::map<QString, QString> window;
-            QVERIFY(waitUntil([&] { return (window = probe(prefix, build))["label"] == "shown"; }));
+            // Made hidden, the window is shown once it is laid out and loaded.
+            QVERIFY(waitUntil([&] { return (window = probe(prefix, build))["window"] == "shown"; }));
+            QCOMPARE(window["label"], QString("shown"));
             QCOMPARE(window["title"], QString("Fendrel"));
             QCOMPARE(window["client"], QString("%1x%2").arg(size.width()).arg(size.height()));
             QCOMPARE(window["text"], QString("Zum Starten hier klicken []"));
