@@ -36,4 +36,4 @@ ctest --test-dir build-test --output-on-failure
 
 cmake -S . -B build-sanitize -G Ninja -DBUILD_TESTING=ON -DFENDREL_SANITIZE=ON
 cmake --build build-sanitize
-ctest --test-dir build-sanitize --output-on-failure
+LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp ctest --test-dir build-sanitize --output-on-failure
