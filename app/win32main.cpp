@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Start of the Win32 front end: the main window wired to the exercise, and the
 // message loop.
+#include "app/clickdispatch.h"
 #include "exercise/fendrel.h"
 #include "runtime/errorreport.h"
 #include "runtime/randomsequence.h"
@@ -16,7 +17,7 @@ class Win32Form {
 public:
     Win32Form(HINSTANCE instance, RandomSource& random)
         : m_window(
-              instance, [this](Control control) { click(control); },
+              instance, [this](Control control) { dispatchClick(m_fendrel, control); },
               [this](int keyCode, int shift) { m_fendrel.Form_KeyDown(keyCode, shift); }),
           m_fendrel(m_window.surface(), m_window.anzeigeLbl(), random, userDecimalSeparator())
     {
@@ -25,14 +26,6 @@ public:
     void show(int showCommand) { m_window.show(showCommand); }
 
 private:
-    void click(Control control)
-    {
-        if (control == Control::Label)
-            m_fendrel.AnzeigeLbl_Click();
-        else
-            m_fendrel.Form_Click();
-    }
-
     FendrelWindow m_window;
     Fendrel m_fendrel;
 };
