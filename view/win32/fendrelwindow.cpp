@@ -14,18 +14,23 @@ namespace {
 constexpr wchar_t className[] = L"Fendrel";
 constexpr int iconResource = 1;
 
+// The dpi of the screen the system scales for; a per-monitor aware program gets it
+// from a screen device context.
+UINT systemDpi()
+{
+    const HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return static_cast<UINT>(dpi);
+}
+
 // GetDpiForWindow exists from Windows 10 on; before it, every window has the system's.
 UINT dpiOf(HWND hwnd)
 {
     using GetDpiForWindow = UINT(WINAPI*)(HWND);
     static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindow>(
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
-    if (getDpiForWindow)
-        return getDpiForWindow(hwnd);
-    const HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return static_cast<UINT>(dpi);
+    return getDpiForWindow ? getDpiForWindow(hwnd) : systemDpi();
 }
 
 int shiftState()
@@ -57,8 +62,14 @@ FendrelWindow::FendrelWindow(HINSTANCE instance, ClickHandler onClick, KeyHandle
       m_onClick(std::move(onClick)), m_onKeyDown(std::move(onKeyDown))
 {
     registerClass(instance, procedure);
-    CreateWindowExW(0, className, widened(WindowLayout::title).c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
+    // Made at its size for the system's dpi; a resize right after creation can be
+    // undone by a window system that hears of it late (Wine's X11 driver, for one).
+    const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+    const int scale = WindowLayout::wholeScale(systemDpi() / 96.0);
+    RECT frame{0, 0, WindowLayout::clientWidth * scale, WindowLayout::clientHeight * scale};
+    AdjustWindowRectEx(&frame, style, FALSE, 0);
+    CreateWindowExW(0, className, widened(WindowLayout::title).c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
+                    frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance, this);
     m_anzeigeLbl = std::make_unique<AnzeigeLabel>(m_hwnd, instance);
     rescale(dpiOf(m_hwnd));
 }
@@ -159,9 +170,11 @@ void FendrelWindow::rescale(UINT dpi)
     RECT client;
     GetWindowRect(m_hwnd, &window);
     GetClientRect(m_hwnd, &client);
-    SetWindowPos(m_hwnd, nullptr, 0, 0, WindowLayout::clientWidth * m_scale + (window.right - window.left) - client.right,
-                 WindowLayout::clientHeight * m_scale + (window.bottom - window.top) - client.bottom,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const int width = WindowLayout::clientWidth * m_scale;
+    const int height = WindowLayout::clientHeight * m_scale;
+    if (client.right != width || client.bottom != height)
+        SetWindowPos(m_hwnd, nullptr, 0, 0, width + (window.right - window.left) - client.right,
+                     height + (window.bottom - window.top) - client.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(m_hwnd, nullptr, FALSE);
 }
 
