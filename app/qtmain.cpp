@@ -35,7 +35,7 @@ int main(int argc, char* argv[])
         std::fputs("Fendrel needs a graphical session: neither DISPLAY nor WAYLAND_DISPLAY is set.\n", stderr);
         return 1;
     }
-    useWholeDisplayScale();
+    takeOverDisplayScale();
     QApplication application(argc, argv);
     QApplication::setDesktopFileName(QStringLiteral(FENDREL_APP_ID));
     QApplication::setWindowIcon(appIcon());

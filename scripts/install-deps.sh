@@ -24,7 +24,7 @@ for part in "$@"; do
     windows) need "to cross-build the Windows program" g++-mingw-w64-x86-64 g++-mingw-w64-i686 librsvg2-bin imagemagick ;;
     wine) need "to run the Windows program's tests" wine wine64 locales; wine32=true ;;
     tests) need "to drive and read the programs in the tests" desktop-file-utils appstream dpkg-dev file xvfb xauth \
-               xdotool imagemagick x11-utils openbox wmctrl sway wayvnc grim lintian man-db qt6-base-private-dev ;;
+               xdotool imagemagick x11-utils openbox wmctrl qt6ct sway wayvnc grim lintian man-db qt6-base-private-dev ;;
     *) need "as asked" "$part" ;;
     esac
 done

@@ -2,6 +2,8 @@
 // Headless desktops for the black-box tests.
 #include "tests/desktop.h"
 
+#include "view/background.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -127,8 +129,14 @@ int Program::waitForExit(int milliseconds)
 XServer::XServer(QSize screen)
 {
     int number = 90;
-    const auto taken = [](int n) {
-        return QFile::exists(QString("/tmp/.X%1-lock").arg(n)) || QFile::exists(QString("/tmp/.X11-unix/X%1").arg(n));
+    // A server in another root (a chroot) leaves no files in ours, but its abstract
+    // socket shows in /proc/net/unix.
+    QFile sockets("/proc/net/unix");
+    sockets.open(QIODevice::ReadOnly);
+    const QByteArray listening = sockets.readAll();
+    const auto taken = [&](int n) {
+        return QFile::exists(QString("/tmp/.X%1-lock").arg(n)) || QFile::exists(QString("/tmp/.X11-unix/X%1").arg(n))
+            || listening.contains(QString("/tmp/.X11-unix/X%1\n").arg(n).toUtf8());
     };
     while (taken(number))
         ++number;
@@ -372,4 +380,14 @@ bool showsDarkBlueText(const QImage& client, const QRect& area)
                 return true;
         }
     return false;
+}
+
+double strongestContrast(const QImage& client, const QRect& area, QRgb against)
+{
+    const auto colour = [](QRgb pixel) { return rgb(qRed(pixel), qGreen(pixel), qBlue(pixel)); };
+    double strongest = 1;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            strongest = std::max(strongest, contrastRatio(colour(client.pixel(x, y)), colour(against)));
+    return strongest;
 }

@@ -104,3 +104,6 @@ int textLines(const QImage& client, const QRect& area);
 
 // Some of the area is written in a dark blue, as the label's text is.
 bool showsDarkBlueText(const QImage& client, const QRect& area);
+
+// The strongest contrast (WCAG 2.2) of any pixel in the area with the given colour.
+double strongestContrast(const QImage& client, const QRect& area, QRgb against);

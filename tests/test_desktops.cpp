@@ -27,6 +27,7 @@ struct Screen {
     std::function<void(Key)> press;
     Program* program = nullptr;
     int scale = 1;
+    QRgb background = 0; // what the window shows behind the prompt and the picture
 
     // The program has worked off its input and the screen shows all it painted.
     bool settle() const
@@ -53,11 +54,18 @@ void playRun(const Screen& screen, Deviations& deviations)
     QVERIFY(screen.settle());
     const QImage prompt = screen.client();
     QVERIFY(pictureIsEmpty(prompt));
-    QVERIFY(showsDarkBlueText(prompt, QRect(8 * s, 8 * s, 300 * s, 25 * s)));
+    const QRect promptArea(8 * s, 8 * s, 300 * s, 25 * s);
+    QVERIFY(showsDarkBlueText(prompt, promptArea));
+    QCOMPARE(QColor(prompt.pixel(prompt.rect().bottomRight())), QColor(screen.background));
+    // Readable, as WCAG 2.2 asks of text (4.5:1) and of shapes (3:1).
+    const double promptContrast = strongestContrast(prompt, promptArea, screen.background);
 
     screen.click(QPoint(40, 15) * s);
     QVERIFY(waitUntil([&] { return readSight(screen.client(), s).rearSight; }));
     Sight sight = readSight(screen.client(), s);
+    const double pictureContrast = strongestContrast(screen.client(), QRect(QPoint(50, 400) * s, QSize(1, 1)), screen.background);
+    qInfo("contrast of the prompt %.2f:1, of the picture %.2f:1", promptContrast, pictureContrast);
+    QVERIFY(promptContrast >= 4.5 && pictureContrast >= 3);
     QVERIFY2(sight.postX >= 300 && sight.postX <= 400 && sight.postY >= 150 && sight.postY <= 250,
              qPrintable(QString("post at %1,%2").arg(sight.postX).arg(sight.postY)));
     QVERIFY(sight.postWidth == -1 || sight.postWidth == 194);
@@ -148,6 +156,15 @@ QRect xGeometry(const XServer& x, const QString& window)
     return QRect(info["Absolute upper-left X"], info["Absolute upper-left Y"], info["Width"], info["Height"]);
 }
 
+// The window with the window manager's frame around it.
+QRect xFrame(const XServer& x, const QString& window)
+{
+    const QStringList extents = QString::fromUtf8(runTool("xprop", {"-id", window, "_NET_FRAME_EXTENTS"}, x.environment()))
+                                    .section('=', 1).split(','); // left, right, top, bottom
+    return xGeometry(x, window).adjusted(-extents.value(0).toInt(), -extents.value(2).toInt(), extents.value(1).toInt(),
+                                         extents.value(3).toInt());
+}
+
 QString wineLoader()
 {
     return qEnvironmentVariable("FENDREL_WINE", "/usr/lib/wine/wine64");
@@ -212,15 +229,33 @@ private slots:
                  QByteArray("Fendrel needs a graphical session: neither DISPLAY nor WAYLAND_DISPLAY is set.\n"));
     }
 
-    // Under openbox, at Qt's scale factor 1.5 (drawn at 2): the window takes the
-    // keyboard from a click, survives minimising and resizing, and closes through the
-    // window manager with status 0.
+    // Under openbox, on a laptop's screen and a larger one at a display scale of 1.5,
+    // and under a dark colour scheme: the window fits its screen, takes the keyboard
+    // from a click, survives minimising and resizing, and closes through the window
+    // manager with status 0.
+    void qtProgramUnderAWindowManager_data()
+    {
+        QTest::addColumn<QSize>("screenSize");
+        QTest::addColumn<QString>("setting");
+        QTest::addColumn<int>("scale");
+        QTest::addColumn<QRgb>("background");
+        const QRgb lightTheme = qRgb(239, 239, 239), lightGrey = qRgb(240, 240, 240);
+        QTest::newRow("1920x1080 at 144 dpi") << QSize(1920, 1080) << "QT_FONT_DPI=144" << 1 << lightTheme;
+        QTest::newRow("2560x1440 at scale factor 1.5") << QSize(2560, 1440) << "QT_SCALE_FACTOR=1.5" << 2 << lightTheme;
+        QTest::newRow("1600x1160, fits but for the frame") << QSize(1600, 1160) << "QT_SCALE_FACTOR=1.5" << 1 << lightTheme;
+        QTest::newRow("dark colour scheme") << QSize(1920, 1080) << "QT_QPA_PLATFORMTHEME=qt6ct" << 1 << lightGrey;
+    }
     void qtProgramUnderAWindowManager()
     {
-        XServer x({1920, 1300});
+        QFETCH(QSize, screenSize);
+        QFETCH(QString, setting);
+        QFETCH(int, scale);
+        QFETCH(QRgb, background);
+        XServer x(screenSize);
         QVERIFY(x.startWindowManager());
         QProcessEnvironment environment = x.environment();
-        environment.insert("QT_SCALE_FACTOR", "1.5");
+        environment.insert(setting.section('=', 0, 0), setting.section('=', 1));
+        environment.insert("XDG_CONFIG_HOME", qEnvironmentVariable("FENDREL_TEST_CONFIG")); // qt6ct's, dark
         Program fendrel(qEnvironmentVariable("FENDREL_PROGRAM"), {}, environment);
         QString window;
         QVERIFY(waitUntil([&] {
@@ -231,10 +266,14 @@ private slots:
         }));
         QVERIFY(fendrel.waitIdle());
         QCOMPARE(QString::fromUtf8(x.xdotool({"getwindowname", window})).trimmed(), QString("Fendrel"));
-        QCOMPARE(xGeometry(x, window).size(), QSize(1584, 1146));
+        QCOMPARE(xGeometry(x, window).size(), QSize(792, 573) * scale);
+        const QRect framed = xFrame(x, window);
+        qInfo("window with its frame at %d,%d, %dx%d", framed.x(), framed.y(), framed.width(), framed.height());
+        QVERIFY(QRect(QPoint(), screenSize).contains(framed));
 
         Screen screen;
-        screen.scale = 2;
+        screen.scale = scale;
+        screen.background = background;
         screen.client = [&] { return x.grab(xGeometry(x, window)); };
         screen.click = [&](QPoint at) {
             const QPoint target = xGeometry(x, window).topLeft() + at;
@@ -247,25 +286,26 @@ private slots:
         // Before the run ends: minimised and restored, then made larger.
         Deviations deviations;
         screen.click(QPoint(40, 30));
-        QVERIFY(waitUntil([&] { return readSight(screen.client(), 2).rearSight; }));
-        const Sight before = readSight(screen.client(), 2);
+        QVERIFY(waitUntil([&] { return readSight(screen.client(), scale).rearSight; }));
+        const Sight before = readSight(screen.client(), scale);
         x.xdotool({"windowminimize", "--sync", window});
         x.xdotool({"windowactivate", "--sync", window});
         QVERIFY(screen.settle());
-        Sight after = readSight(screen.client(), 2);
+        Sight after = readSight(screen.client(), scale);
         QVERIFY(after.rearSight);
         QCOMPARE(after.deviceLeft, before.deviceLeft);
         QCOMPARE(after.deviceTop, before.deviceTop);
-        x.xdotool({"windowsize", "--sync", window, "1800", "1250"});
+        const QSize larger = QSize(822, 603) * scale;
+        x.xdotool({"windowsize", "--sync", window, QString::number(larger.width()), QString::number(larger.height())});
         QVERIFY(screen.settle());
-        QCOMPARE(xGeometry(x, window).size(), QSize(1800, 1250));
-        after = readSight(screen.client(), 2);
+        QCOMPARE(xGeometry(x, window).size(), larger);
+        after = readSight(screen.client(), scale);
         QVERIFY(after.rearSight);
         QCOMPARE(after.deviceLeft, before.deviceLeft);
         // The base block ends at y 600, below the window's former edge.
-        QCOMPARE(screen.client().pixel(100, 1199), qRgb(0, 0, 0));
-        QCOMPARE(screen.client().pixel(100, 1200), screen.client().pixel(10, 10));
-        QCOMPARE(screen.client().pixel(1700, 10), screen.client().pixel(10, 10));
+        QCOMPARE(screen.client().pixel(100 * scale, 600 * scale - 1), qRgb(0, 0, 0));
+        QCOMPARE(screen.client().pixel(100 * scale, 600 * scale), background);
+        QCOMPARE(screen.client().pixel(800 * scale, 10), background);
         for (int shot = 0; shot < 20; ++shot)
             screen.press(Key::Return);
         QVERIFY(fendrel.waitIdle());
@@ -298,6 +338,7 @@ private slots:
 
         Screen screen;
         screen.scale = scale;
+        screen.background = qRgb(239, 239, 239);
         screen.client = [&] { return sway.grab(client); };
         screen.click = [&](QPoint at) { sway.click(client.topLeft() * scale + at); };
         screen.press = [&](Key key) { sway.key(keysym(key)); };
@@ -306,48 +347,73 @@ private slots:
         playRun(screen, deviations);
     }
 
-    // At 96 dpi, and at 144 dpi (a display scale of 1.5), where it draws at 2.
+    // At 96 dpi, and at 144 dpi (a display scale of 1.5) where it draws at 2 if it fits
+    // the screen; and under a contrast theme whose dialog colour is black.
+    void win32ProgramUnderWine_data()
+    {
+        QTest::addColumn<QSize>("screenSize");
+        QTest::addColumn<int>("dpi");
+        QTest::addColumn<bool>("contrastTheme");
+        QTest::addColumn<int>("scale");
+        QTest::addColumn<QRgb>("background");
+        const QRgb wineDialog = qRgb(245, 245, 245), lightGrey = qRgb(240, 240, 240);
+        QTest::newRow("1920x1080 at 96 dpi") << QSize(1920, 1080) << 96 << false << 1 << wineDialog;
+        QTest::newRow("1920x1080 at 144 dpi, contrast theme") << QSize(1920, 1080) << 144 << true << 1 << lightGrey;
+        QTest::newRow("2560x1440 at 144 dpi") << QSize(2560, 1440) << 144 << false << 2 << wineDialog;
+    }
     void win32ProgramUnderWine()
     {
+        QFETCH(QSize, screenSize);
+        QFETCH(int, dpi);
+        QFETCH(bool, contrastTheme);
+        QFETCH(int, scale);
+        QFETCH(QRgb, background);
         const QString build = qEnvironmentVariable("FENDREL_WINDOWS_BUILD");
         QVERIFY2(QFile::exists(build + "/fendrel.exe"), qPrintable(build));
-        XServer x({1920, 1300});
+        XServer x(screenSize);
         WinePrefix prefix(x);
-        for (const int dpi : {96, 144}) {
-            runTool(wineLoader(), {"reg", "add", "HKCU\\Control Panel\\Desktop", "/v", "LogPixels", "/t", "REG_DWORD",
-                                   "/d", QString::number(dpi), "/f"}, prefix.environment());
-            const int scale = dpi / 96 + (dpi % 96 >= 48);
-            const QSize size = QSize(792, 573) * scale;
-            Program fendrel(wineLoader(), {build + "/fendrel.exe"}, prefix.environment());
+        QStringList settings{"Desktop", "LogPixels", "REG_DWORD", QString::number(dpi)};
+        if (contrastTheme) // as Windows' "Night sky": light text on black
+            settings << "Colors" << "ButtonFace" << "REG_SZ" << "0 0 0" << "Colors" << "ButtonText" << "REG_SZ" << "255 255 255";
+        for (qsizetype i = 0; i < settings.size(); i += 4)
+            runTool(wineLoader(), {"reg", "add", "HKCU\\Control Panel\\" + settings[i], "/v", settings[i + 1], "/t",
+                                   settings[i + 2], "/d", settings[i + 3], "/f"}, prefix.environment());
+        runTool("/usr/lib/wine/wineserver", {"-w"}, prefix.environment());
+        const QSize size = QSize(792, 573) * scale;
+        Program fendrel(wineLoader(), {build + "/fendrel.exe"}, prefix.environment());
 
-            std::map<QString, QString> window;
-            // Made hidden, the window is shown once it is laid out and loaded.
-            QVERIFY(waitUntil([&] { return (window = probe(prefix, build))["window"] == "shown"; }));
-            QCOMPARE(window["label"], QString("shown"));
-            QCOMPARE(window["title"], QString("Fendrel"));
-            QCOMPARE(window["client"], QString("%1x%2").arg(size.width()).arg(size.height()));
-            QCOMPARE(window["text"], QString("Zum Starten hier klicken []"));
-            const QPoint origin(window["origin"].section(',', 0, 0).toInt(), window["origin"].section(',', 1).toInt());
+        std::map<QString, QString> window;
+        // Made hidden, the window is shown once it is laid out and loaded.
+        QVERIFY(waitUntil([&] { return (window = probe(prefix, build))["window"] == "shown"; }));
+        QCOMPARE(window["label"], QString("shown"));
+        QCOMPARE(window["title"], QString("Fendrel"));
+        QCOMPARE(window["client"], QString("%1x%2").arg(size.width()).arg(size.height()));
+        QCOMPARE(window["text"], QString("Zum Starten hier klicken []"));
+        const QStringList frame = window["frame"].split(',');
+        const QRect framed(frame.value(0).toInt(), frame.value(1).toInt(), frame.value(2).toInt(), frame.value(3).toInt());
+        qInfo("window with its frame at %d,%d, %dx%d", framed.x(), framed.y(), framed.width(), framed.height());
+        QVERIFY(QRect(QPoint(), screenSize).contains(framed));
+        const QPoint origin(window["origin"].section(',', 0, 0).toInt(), window["origin"].section(',', 1).toInt());
 
-            Screen screen;
-            screen.scale = scale;
-            screen.client = [&] { return x.grab(QRect(origin, size)); };
-            screen.click = [&](QPoint at) {
-                const QPoint target = origin + at;
-                x.xdotool({"mousemove", QString::number(target.x()), QString::number(target.y()), "click", "1"});
-                // Without a window manager nobody else gives the window the keyboard.
-                x.xdotool({"search", "--name", "^Fendrel$", "windowfocus", "--sync"});
-            };
-            screen.press = [&](Key key) { x.xdotool({"key", xdotoolName(key)}); };
-            screen.program = &fendrel;
-            Deviations deviations;
-            playRun(screen, deviations);
-            if (QTest::currentTestFailed())
-                return;
-            window = probe(prefix, build);
-            QCOMPARE(window["label"], QString("shown"));
-            QCOMPARE(window["text"], reportText(deviations));
-        }
+        Screen screen;
+        screen.scale = scale;
+        screen.background = background;
+        screen.client = [&] { return x.grab(QRect(origin, size)); };
+        screen.click = [&](QPoint at) {
+            const QPoint target = origin + at;
+            x.xdotool({"mousemove", QString::number(target.x()), QString::number(target.y()), "click", "1"});
+            // Without a window manager nobody else gives the window the keyboard.
+            x.xdotool({"search", "--name", "^Fendrel$", "windowfocus", "--sync"});
+        };
+        screen.press = [&](Key key) { x.xdotool({"key", xdotoolName(key)}); };
+        screen.program = &fendrel;
+        Deviations deviations;
+        playRun(screen, deviations);
+        if (QTest::currentTestFailed())
+            return;
+        window = probe(prefix, build);
+        QCOMPARE(window["label"], QString("shown"));
+        QCOMPARE(window["text"], reportText(deviations));
     }
 };
 

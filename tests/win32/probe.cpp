@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Reads what the Fendrel window shows, from outside the program, as the black-box
 // test under Wine needs it: title, whether the window is shown yet, client area (size
-// and place on the screen), whether the label is shown, and the label's text, exactly,
-// as WM_GETTEXT gives it.
+// and place on the screen), the window with its frame on the screen, whether the label
+// is shown, and the label's text, exactly, as WM_GETTEXT gives it.
 #include <windows.h>
 
 #include <fcntl.h>
@@ -48,8 +48,11 @@ int main()
     GetClientRect(window, &client);
     POINT origin{0, 0};
     ClientToScreen(window, &origin);
-    std::printf("title=%s\nwindow=%s\nclient=%ldx%ld\norigin=%ld,%ld\nlabel=%s\ntext=%s", utf8(textOf(window)).c_str(),
-                IsWindowVisible(window) ? "shown" : "hidden", client.right, client.bottom, origin.x, origin.y,
+    RECT frame;
+    GetWindowRect(window, &frame);
+    std::printf("title=%s\nwindow=%s\nclient=%ldx%ld\norigin=%ld,%ld\nframe=%ld,%ld,%ld,%ld\nlabel=%s\ntext=%s",
+                utf8(textOf(window)).c_str(), IsWindowVisible(window) ? "shown" : "hidden", client.right, client.bottom,
+                origin.x, origin.y, frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top,
                 label && (GetWindowLongW(label, GWL_STYLE) & WS_VISIBLE) ? "shown" : "hidden",
                 label ? utf8(textOf(label)).c_str() : "");
     return 0;

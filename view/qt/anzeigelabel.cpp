@@ -9,12 +9,7 @@
 
 AnzeigeLabel::AnzeigeLabel(QWidget* parent) : QLabel(parent)
 {
-    const Area& area = WindowLayout::label;
-    setGeometry(area.left, area.top, area.width(), area.height());
-    QFont font(QString::fromUtf8(WindowLayout::fontFamily));
-    font.setPixelSize(WindowLayout::fontPixelSize);
-    font.setStyleHint(QFont::SansSerif);
-    setFont(font);
+    scale(1);
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -50,7 +45,18 @@ void AnzeigeLabel::Visible(bool visible)
 
 void AnzeigeLabel::ForeColor(Colour colour)
 {
+    m_foreColor = colour;
     QPalette colours = palette();
     colours.setColor(QPalette::WindowText, toQColor(colour));
     setPalette(colours);
+}
+
+void AnzeigeLabel::scale(int factor)
+{
+    const Area area = WindowLayout::label.scaled(factor);
+    setGeometry(area.left, area.top, area.width(), area.height());
+    QFont font(QString::fromUtf8(WindowLayout::fontFamily));
+    font.setPixelSize(WindowLayout::fontPixelSize * factor);
+    font.setStyleHint(QFont::SansSerif);
+    setFont(font);
 }

@@ -21,7 +21,12 @@ public:
     void Visible(bool visible) override;
     void ForeColor(Colour colour) override;
 
+    Colour foreColor() const { return m_foreColor; }
+    // Geometry and font at a whole number of pixels per picture pixel.
+    void scale(int factor);
+
 private:
     std::string m_caption; // exactly as written, CR LF included
     bool m_showPending = false;
+    Colour m_foreColor = 0;
 };

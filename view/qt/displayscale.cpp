@@ -1,41 +1,45 @@
 // SPDX-License-Identifier: MIT
-// Qt rounds the scale it derives from a screen's dpi only when told to, and never the
-// factors given in QT_SCALE_FACTOR and QT_SCREEN_SCALE_FACTORS; at 1.5 a picture pixel
-// would be one device pixel here and two there. So every one of them is rounded.
+// The display scale the user asked for, per screen.
 #include "view/qt/displayscale.h"
 
-#include "view/windowlayout.h"
-
 #include <QGuiApplication>
+#include <QScreen>
 #include <QStringList>
 
 namespace {
 
-QString whole(const QString& factor)
-{
-    bool ok = false;
-    const double value = factor.toDouble(&ok);
-    return ok ? QString::number(WindowLayout::wholeScale(value)) : factor;
-}
+double globalFactor = 1;
+QStringList screenFactors; // "1.5" by place, or "DP-1=1.5" by name
 
-// "1.5" or "2;1.25" or "DP-1=1.5;HDMI-1=2": each factor, after its screen's name.
-void roundFactorsIn(const char* variable)
+double factorFor(const QScreen& screen)
 {
-    if (!qEnvironmentVariableIsSet(variable))
-        return;
-    QStringList screens = qEnvironmentVariable(variable).split(';');
-    for (QString& screen : screens) {
-        const qsizetype equals = screen.lastIndexOf('=');
-        screen = screen.left(equals + 1) + whole(screen.mid(equals + 1));
+    const qsizetype place = QGuiApplication::screens().indexOf(&screen);
+    for (qsizetype i = 0; i < screenFactors.size(); ++i) {
+        const QString& entry = screenFactors[i];
+        const qsizetype equals = entry.lastIndexOf('=');
+        if (equals < 0 ? i == place : entry.left(equals) == screen.name()) {
+            bool ok = false;
+            const double factor = entry.mid(equals + 1).toDouble(&ok);
+            return ok ? factor : 1;
+        }
     }
-    qputenv(variable, screens.join(';').toUtf8());
+    return 1;
 }
 
 } // namespace
 
-void useWholeDisplayScale()
+void takeOverDisplayScale()
 {
-    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
-    roundFactorsIn("QT_SCALE_FACTOR");
-    roundFactorsIn("QT_SCREEN_SCALE_FACTORS");
+    bool ok = false;
+    const double factor = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&ok);
+    globalFactor = ok && factor > 0 ? factor : 1;
+    screenFactors = qEnvironmentVariable("QT_SCREEN_SCALE_FACTORS").split(';', Qt::SkipEmptyParts);
+    qunsetenv("QT_SCALE_FACTOR");
+    qunsetenv("QT_SCREEN_SCALE_FACTORS");
+    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+}
+
+double displayScale(const QScreen& screen)
+{
+    return globalFactor * factorFor(screen) * screen.logicalDotsPerInch() / 96;
 }

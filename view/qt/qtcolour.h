@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// The program's colour values as Qt colours.
+// The program's colour values as Qt colours, and back.
 
 #include "runtime/colour.h"
 
@@ -9,4 +9,9 @@
 inline QColor toQColor(Colour colour)
 {
     return QColor(redOf(colour), greenOf(colour), blueOf(colour));
+}
+
+inline Colour fromQColor(const QColor& colour)
+{
+    return rgb(colour.red(), colour.green(), colour.blue());
 }

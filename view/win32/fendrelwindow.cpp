@@ -3,6 +3,7 @@
 #include "view/win32/fendrelwindow.h"
 
 #include "runtime/virtualkeys.h"
+#include "view/background.h"
 #include "view/keyrepeat.h"
 #include "view/win32/widetext.h"
 #include "view/windowlayout.h"
@@ -39,6 +40,18 @@ int shiftState()
         | (GetKeyState(VK_MENU) < 0 ? ShiftMask::Alt : 0);
 }
 
+// The whole display scale for this dpi, or less where the window, with a frame whose
+// edges lie `frame` away from the client area, would not fit the monitor's work area.
+int fittingScale(UINT dpi, const RECT& frame, HMONITOR monitor)
+{
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    GetMonitorInfoW(monitor, &info);
+    const RECT& work = info.rcWork;
+    return WindowLayout::fittingScale(WindowLayout::wholeScale(dpi / 96.0), frame.right - frame.left,
+                                      frame.bottom - frame.top, work.right - work.left, work.bottom - work.top);
+}
+
 void registerClass(HINSTANCE instance, WNDPROC procedure)
 {
     WNDCLASSEXW windowClass{};
@@ -62,14 +75,16 @@ FendrelWindow::FendrelWindow(HINSTANCE instance, ClickHandler onClick, KeyHandle
       m_onClick(std::move(onClick)), m_onKeyDown(std::move(onKeyDown))
 {
     registerClass(instance, procedure);
-    // Made at its size for the system's dpi; a resize right after creation can be
-    // undone by a window system that hears of it late (Wine's X11 driver, for one).
     const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-    const int scale = WindowLayout::wholeScale(systemDpi() / 96.0);
-    RECT frame{0, 0, WindowLayout::clientWidth * scale, WindowLayout::clientHeight * scale};
+    // Made at its size for the system's dpi on the primary monitor, where the system
+    // places a new window; a resize right after creation can be undone by a window
+    // system that hears of it late (Wine's X11 driver, for one).
+    RECT frame{};
     AdjustWindowRectEx(&frame, style, FALSE, 0);
+    const int scale = fittingScale(systemDpi(), frame, MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY));
     CreateWindowExW(0, className, widened(WindowLayout::title).c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
-                    frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance, this);
+                    WindowLayout::clientWidth * scale + frame.right - frame.left,
+                    WindowLayout::clientHeight * scale + frame.bottom - frame.top, nullptr, nullptr, instance, this);
     m_anzeigeLbl = std::make_unique<AnzeigeLabel>(m_hwnd, instance);
     rescale(dpiOf(m_hwnd));
 }
@@ -109,9 +124,14 @@ LRESULT FendrelWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         if (m_anzeigeLbl && m_anzeigeLbl->isControl(reinterpret_cast<HWND>(lParam))) {
             const HDC dc = reinterpret_cast<HDC>(wParam);
             SetTextColor(dc, m_anzeigeLbl->foreColor());
-            SetBkColor(dc, GetSysColor(COLOR_3DFACE));
-            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_3DFACE));
+            SetBkColor(dc, background());
+            SetDCBrushColor(dc, background());
+            return reinterpret_cast<LRESULT>(GetStockObject(DC_BRUSH));
         }
+        break;
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE: // a new theme may come with a new dialog colour
+        RedrawWindow(m_hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
         break;
     case WM_LBUTTONDOWN:
         mouseDown(MouseButton::Primary, lParam);
@@ -163,18 +183,19 @@ LRESULT FendrelWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
 
 void FendrelWindow::rescale(UINT dpi)
 {
-    m_scale = WindowLayout::wholeScale(dpi / 96.0);
-    m_anzeigeLbl->scale(m_scale);
     // The frame's size at this dpi is what the window has around its client area now.
     RECT window;
     RECT client;
     GetWindowRect(m_hwnd, &window);
     GetClientRect(m_hwnd, &client);
+    const RECT frame{0, 0, (window.right - window.left) - client.right, (window.bottom - window.top) - client.bottom};
+    m_scale = fittingScale(dpi, frame, MonitorFromWindow(m_hwnd, MONITOR_DEFAULTTONEAREST));
+    m_anzeigeLbl->scale(m_scale);
     const int width = WindowLayout::clientWidth * m_scale;
     const int height = WindowLayout::clientHeight * m_scale;
     if (client.right != width || client.bottom != height)
-        SetWindowPos(m_hwnd, nullptr, 0, 0, width + (window.right - window.left) - client.right,
-                     height + (window.bottom - window.top) - client.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(m_hwnd, nullptr, 0, 0, width + frame.right, height + frame.bottom,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(m_hwnd, nullptr, FALSE);
 }
 
@@ -208,8 +229,14 @@ void FendrelWindow::paint()
     eachVisibleBox([&](const Box&, const RECT& visible) {
         ExcludeClipRect(dc, visible.left, visible.top, visible.right, visible.bottom);
     });
-    FillRect(dc, &ps.rcPaint, GetSysColorBrush(COLOR_3DFACE));
+    SetDCBrushColor(dc, background());
+    FillRect(dc, &ps.rcPaint, brush);
     EndPaint(m_hwnd, &ps);
+}
+
+Colour FendrelWindow::background() const
+{
+    return windowBackground(GetSysColor(COLOR_3DFACE), m_anzeigeLbl->foreColor());
 }
 
 Control FendrelWindow::controlUnder(LPARAM position) const

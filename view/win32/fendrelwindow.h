@@ -33,6 +33,7 @@ private:
     static LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void paint();
+    Colour background() const;
     void rescale(UINT dpi);
     RECT onScreen(const Area& area) const;
     Control controlUnder(LPARAM position) const;
