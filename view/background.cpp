@@ -9,7 +9,6 @@ namespace {
 
 // What WCAG 2.2 asks of text against its background.
 constexpr double readableText = 4.5;
-constexpr Colour lightGrey = rgb(240, 240, 240);
 
 // Relative luminance of an sRGB colour, 0 (black) to 1 (white).
 double luminance(Colour colour)
@@ -32,5 +31,5 @@ double contrastRatio(Colour a, Colour b)
 
 Colour windowBackground(Colour systemDialog, Colour labelText)
 {
-    return contrastRatio(systemDialog, labelText) >= readableText ? systemDialog : lightGrey;
+    return contrastRatio(systemDialog, labelText) >= readableText ? systemDialog : fallbackBackground;
 }

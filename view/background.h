@@ -7,6 +7,10 @@
 
 #include "runtime/colour.h"
 
+// The window's own light grey, for where the theme's colour will not do, and for the
+// browser, whose page has no theme of its own to follow.
+constexpr Colour fallbackBackground = rgb(240, 240, 240);
+
 // Contrast of two colours as WCAG 2.2 defines it: 1 (the same) to 21 (black on white).
 double contrastRatio(Colour a, Colour b);
 

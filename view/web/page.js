@@ -1,0 +1,146 @@
+// SPDX-License-Identifier: MIT
+// The page's side of the browser front end, handed to Emscripten's linker as a
+// library: the canvas, the label element and the page's events. It holds no exercise
+// logic; the C++ side decides what an event means and what to draw.
+
+mergeInto(LibraryManager.library, {
+  $Page: {
+    client: null, canvas: null, context: null, label: null,
+    stopped: false,   // after a run-time error the page takes no more input
+    caption: '',      // the label's text, put on the page while the label is shown
+    shown: true,
+    size: [0, 0],     // the client area in device pixels
+    place: [0, 0, 0, 0, 0], // the label: left, top, width, height, font size
+    ratio: 1,
+    // Device pixels of free page around the client area, room for its focus ring,
+    // a whole number so that the canvas starts on a device pixel.
+    margin: function () { return Math.ceil(3 * Page.ratio); },
+    css: function (devicePixels) { return devicePixels / Page.ratio + 'px'; },
+    layOut: function () {
+      var m = Page.margin(), client = Page.client.style, label = Page.label.style;
+      client.left = client.top = Page.css(m);
+      client.width = Page.canvas.style.width = Page.css(Page.size[0]);
+      client.height = Page.canvas.style.height = Page.css(Page.size[1]);
+      label.left = Page.css(Page.place[0]);
+      label.top = Page.css(Page.place[1]);
+      label.width = Page.css(Page.place[2]);
+      label.height = Page.css(Page.place[3]);
+      label.fontSize = Page.css(Page.place[4]);
+    },
+    // Tells the C++ side the viewport in device pixels, at every change of size and
+    // of the device pixel ratio (zoom, another screen).
+    viewport: function () {
+      Page.ratio = window.devicePixelRatio || 1;
+      if (Page.size[0]) Page.layOut();
+      var m = 2 * Page.margin();
+      _fendrel_viewport(Page.ratio, Math.floor(innerWidth * Page.ratio) - m, Math.floor(innerHeight * Page.ratio) - m);
+      matchMedia('(resolution: ' + Page.ratio + 'dppx)').addEventListener('change', Page.viewport, {once: true});
+    },
+    at: function (event) {
+      var box = Page.client.getBoundingClientRect();
+      return [Math.floor((event.clientX - box.left) * Page.ratio), Math.floor((event.clientY - box.top) * Page.ratio)];
+    },
+    // Windows' virtual-key codes for the keys the exercise knows; the keypad's Enter
+    // is "Enter" too, and with Num Lock off its arrows are arrows.
+    keyCodes: {ArrowLeft: 37, ArrowUp: 38, ArrowRight: 39, ArrowDown: 40, Enter: 13},
+  },
+
+  // The page's elements, found as the script starts, after the page is parsed.
+  $Page__postset: "Page.client = document.getElementById('fendrel');" +
+    "Page.canvas = Page.client.querySelector('canvas');" +
+    "Page.context = Page.canvas.getContext('2d', {alpha: false});" +
+    "Page.label = document.getElementById('AnzeigeLbl');",
+
+  fendrel_attach__deps: ['$Page'],
+  fendrel_attach: function () {
+    Page.client.addEventListener('mousedown', function (event) {
+      if (Page.stopped) return;
+      Page.client.focus();
+      var at = Page.at(event);
+      _fendrel_mouse_down(event.button, at[0], at[1], event.detail === 2);
+    });
+    // Released anywhere: outside the client area it completes no click.
+    window.addEventListener('mouseup', function (event) {
+      if (Page.stopped) return;
+      var at = Page.at(event);
+      _fendrel_mouse_up(event.button, at[0], at[1]);
+    });
+    Page.client.addEventListener('keydown', function (event) {
+      if (Page.stopped) return;
+      var code = Page.keyCodes[event.key];
+      if (code) event.preventDefault(); // no scrolling; other keys keep their meaning
+      var shift = (event.shiftKey ? 1 : 0) | (event.ctrlKey ? 2 : 0) | (event.altKey ? 4 : 0);
+      _fendrel_key_down(code || event.keyCode || 0, shift);
+    });
+    // The mouse passes through the label; a click that reaches it comes from
+    // assistive technology, which activates the label as the press action does.
+    Page.label.addEventListener('click', function () {
+      if (!Page.stopped) _fendrel_label_activated();
+    });
+    addEventListener('resize', Page.viewport);
+    Page.viewport();
+    Page.client.focus();
+    if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');
+  },
+
+  fendrel_client_size__deps: ['$Page'],
+  fendrel_client_size: function (width, height) {
+    Page.size = [width, height];
+    Page.canvas.width = width;
+    Page.canvas.height = height;
+    Page.layOut();
+  },
+
+  fendrel_fill__deps: ['$Page'],
+  fendrel_fill: function (x, y, width, height, red, green, blue) {
+    Page.context.fillStyle = 'rgb(' + red + ',' + green + ',' + blue + ')';
+    Page.context.fillRect(x, y, width, height);
+  },
+
+  // The text goes on the page only while the label is shown, so that a screen reader
+  // hears the report once, when it appears, not the pieces it is built from.
+  fendrel_label_caption__deps: ['$Page'],
+  fendrel_label_caption: function (text) {
+    Page.caption = UTF8ToString(text);
+    if (Page.shown) Page.label.textContent = Page.caption;
+  },
+
+  fendrel_label_visible__deps: ['$Page'],
+  fendrel_label_visible: function (visible) {
+    Page.shown = visible;
+    Page.label.hidden = !visible;
+    if (visible && Page.label.textContent !== Page.caption) Page.label.textContent = Page.caption;
+  },
+
+  fendrel_label_forecolor__deps: ['$Page'],
+  fendrel_label_forecolor: function (red, green, blue) {
+    Page.label.style.color = 'rgb(' + red + ',' + green + ',' + blue + ')';
+  },
+
+  fendrel_label_place__deps: ['$Page'],
+  fendrel_label_place: function (left, top, width, height, fontPixels) {
+    Page.place = [left, top, width, height, fontPixels];
+    Page.layOut();
+  },
+
+  fendrel_decimal_separator__deps: ['malloc'],
+  fendrel_decimal_separator: function () {
+    var parts = new Intl.NumberFormat(navigator.language).formatToParts(1.5);
+    var separator = parts.filter(function (part) { return part.type === 'decimal'; }).map(function (part) {
+      return part.value;
+    })[0] || '.';
+    var size = lengthBytesUTF8(separator) + 1, text = _malloc(size);
+    stringToUTF8(separator, text, size);
+    return text;
+  },
+
+  fendrel_show_error__deps: ['$Page'],
+  fendrel_show_error: function (message) {
+    Page.stopped = true;
+    var error = document.createElement('p');
+    error.id = 'error';
+    error.setAttribute('role', 'alert');
+    error.textContent = UTF8ToString(message);
+    Page.client.replaceWith(error);
+  },
+});
