@@ -47,6 +47,11 @@ EMSCRIPTEN_KEEPALIVE void fendrel_viewport(double devicePixelRatio, int width, i
     form->window().viewport(devicePixelRatio, width, height);
 }
 
+EMSCRIPTEN_KEEPALIVE void fendrel_repaint()
+{
+    form->window().repaint();
+}
+
 EMSCRIPTEN_KEEPALIVE void fendrel_mouse_down(int button, int x, int y, bool secondOfDoubleClick)
 {
     form->window().mouseDown(buttonOf(button), x, y, secondOfDoubleClick);

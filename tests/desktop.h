@@ -21,6 +21,9 @@ QByteArray runTool(const QString& program, const QStringList& arguments,
                    const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
                    bool* succeeded = nullptr);
 
+// A TCP port on the loopback interface that nobody listens on now.
+int freePort();
+
 // Polls until the condition holds; false when it has not within the time.
 bool waitUntil(const std::function<bool()>& condition, int milliseconds = 15000);
 
@@ -80,6 +83,27 @@ private:
     std::unique_ptr<Program> m_vnc;
     QTcpSocket m_rfb;
     QPoint m_parking; // the output's far corner, where the pointer waits
+};
+
+// Headless Chromium on a page, driven over the DevTools protocol through a WebSocket:
+// real input, screenshots in device pixels, and the page's DOM.
+class Chromium {
+public:
+    // On a blank page, with these options besides those it needs to run here.
+    explicit Chromium(const QStringList& options);
+    ~Chromium();
+    // A protocol command and its result; its events are let go by.
+    QJsonObject send(const QString& method, const QJsonObject& params = {});
+    // A JavaScript expression's value, once its promise (if any) is settled.
+    QJsonValue evaluate(const QString& expression);
+    // The top left of the viewport, this many CSS pixels large, in device pixels.
+    QImage grab(QSizeF size);
+
+private:
+    QTemporaryDir m_profile;
+    std::unique_ptr<Program> m_browser;
+    QTcpSocket m_socket;
+    int m_lastId = 0;
 };
 
 // The sight picture in a screenshot of the client area of a window drawn at a whole

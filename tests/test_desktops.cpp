@@ -8,7 +8,10 @@
 #include "tests/desktop.h"
 
 #include <QDir>
+#include <QJsonArray>
 #include <QTest>
+
+#include <cmath>
 
 #include <map>
 #include <utility>
@@ -33,7 +36,7 @@ struct Screen {
     bool settle() const
     {
         QImage last;
-        return program->waitIdle() && waitUntil([&] {
+        return (!program || program->waitIdle()) && waitUntil([&] {
             const QImage now = client();
             return std::exchange(last, now) == now;
         });
@@ -108,7 +111,7 @@ void playRun(const Screen& screen, Deviations& deviations)
     QCOMPARE(textLines(report, QRect(8 * s, 8 * s, 769 * s, 553 * s)), 22);
 }
 
-QString reportText(const Deviations& deviations)
+QString reportText(const Deviations& deviations, QChar decimalSeparator = ',')
 {
     QString text = "Zum Starten hier klicken []\r\n\r\n";
     int sumX = 0, sumY = 0;
@@ -117,8 +120,23 @@ QString reportText(const Deviations& deviations)
         sumX += std::abs(deviations[i].first);
         sumY += std::abs(deviations[i].second);
     }
-    const auto mean = [](int sum) { return QString::number(sum / 20.0, 'g', 15).replace('.', ','); };
+    const auto mean = [&](int sum) { return QString::number(sum / 20.0, 'g', 15).replace('.', decimalSeparator); };
     return text + "Schnitt X=" + mean(sumX) + " Schnitt Y=" + mean(sumY);
+}
+
+// What Chromium's Input.dispatchKeyEvent needs to send the key as a keyboard does.
+QJsonObject domKey(Key key)
+{
+    switch (key) {
+    case Key::Left: return {{"key", "ArrowLeft"}, {"code", "ArrowLeft"}, {"windowsVirtualKeyCode", 37}};
+    case Key::Up: return {{"key", "ArrowUp"}, {"code", "ArrowUp"}, {"windowsVirtualKeyCode", 38}};
+    case Key::Right: return {{"key", "ArrowRight"}, {"code", "ArrowRight"}, {"windowsVirtualKeyCode", 39}};
+    case Key::Down: return {{"key", "ArrowDown"}, {"code", "ArrowDown"}, {"windowsVirtualKeyCode", 40}};
+    case Key::Return: return {{"key", "Enter"}, {"code", "Enter"}, {"windowsVirtualKeyCode", 13}};
+    case Key::KeypadEnter:
+        return {{"key", "Enter"}, {"code", "NumpadEnter"}, {"windowsVirtualKeyCode", 13}, {"isKeypad", true}};
+    }
+    return {};
 }
 
 QString xdotoolName(Key key)
@@ -414,6 +432,68 @@ private slots:
         window = probe(prefix, build);
         QCOMPARE(window["label"], QString("shown"));
         QCOMPARE(window["text"], reportText(deviations));
+    }
+
+    // The page in headless Chromium, at three device pixel ratios and in two languages,
+    // and offline: reloaded after the first visit with the server gone.
+    void webPageInChromium_data()
+    {
+        QTest::addColumn<double>("ratio");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("offline");
+        QTest::newRow("de-DE at 1") << 1.0 << "de-DE" << false;
+        QTest::newRow("en-US at 1.5") << 1.5 << "en-US" << false;
+        QTest::newRow("de-DE at 2, offline") << 2.0 << "de-DE" << true;
+    }
+    void webPageInChromium()
+    {
+        QFETCH(double, ratio);
+        QFETCH(QString, language);
+        QFETCH(bool, offline);
+        const int port = freePort();
+        auto server = std::make_unique<Program>("python3", QStringList{"-m", "http.server", QString::number(port),
+            "--bind", "127.0.0.1", "--directory", qEnvironmentVariable("FENDREL_WEB_BUILD")}, QProcessEnvironment::systemEnvironment());
+        QVERIFY(waitUntil([&] { QTcpSocket probe; probe.connectToHost(QHostAddress::LocalHost, port); return probe.waitForConnected(100); }));
+        Chromium chromium({"--accept-lang=" + language, QString("--force-device-scale-factor=%1").arg(ratio)});
+        chromium.send("Emulation.setDeviceMetricsOverride", {{"width", 1280}, {"height", 1024}, {"deviceScaleFactor", ratio}, {"mobile", false}});
+        chromium.send("Page.navigate", {{"url", QString("http://127.0.0.1:%1/").arg(port)}});
+        const auto shown = [&] { return chromium.evaluate("document.getElementById('AnzeigeLbl').textContent") == "Zum Starten hier klicken []"; };
+        QVERIFY(waitUntil(shown));
+        if (offline) {
+            QVERIFY(chromium.evaluate("navigator.serviceWorker.ready.then(() => true)").toBool());
+            server.reset();
+            chromium.send("Page.reload");
+            QVERIFY(waitUntil(shown));
+        }
+        QCOMPARE(chromium.evaluate("document.title").toString(), QString("Fendrel"));
+        const int scale = ratio > 1 ? 2 : 1;
+        const QStringList box = chromium.evaluate("[...document.querySelectorAll('#fendrel, canvas')].map(e => { const r = e.getBoundingClientRect(); "
+                                                  "return [r.x, r.y, r.width, r.height].map(v => Math.round(v * devicePixelRatio)); }).join()").toString().split(',');
+        const QRect client(box.value(0).toInt(), box.value(1).toInt(), 792 * scale, 573 * scale);
+        QCOMPARE(box.mid(2, 2).join(','), QString("%1,%2").arg(client.width()).arg(client.height()));
+        QCOMPARE(box.mid(4).join(','), box.mid(0, 4).join(',')); // the canvas fills the client area
+
+        Screen screen;
+        screen.scale = scale;
+        screen.background = qRgb(240, 240, 240);
+        screen.client = [&] { return chromium.grab(QSizeF(client.right() + 1, client.bottom() + 1) / ratio).copy(client); };
+        const auto mouse = [&](const char* type, QPoint at) {
+            chromium.send("Input.dispatchMouseEvent", {{"type", type}, {"x", at.x() / ratio}, {"y", at.y() / ratio}, {"button", "left"}, {"clickCount", 1}});
+        };
+        screen.click = [&](QPoint at) { mouse("mousePressed", client.topLeft() + at); mouse("mouseReleased", client.topLeft() + at); };
+        screen.press = [&](Key key) {
+            for (const char* type : {"keyDown", "keyUp"}) {
+                QJsonObject event = domKey(key);
+                event["type"] = type;
+                chromium.send("Input.dispatchKeyEvent", event);
+            }
+        };
+        Deviations deviations;
+        playRun(screen, deviations);
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(chromium.evaluate("document.getElementById('AnzeigeLbl').textContent").toString(),
+                 reportText(deviations, language == "de-DE" ? ',' : '.'));
     }
 };
 

@@ -24,12 +24,11 @@ void DrawingLayers::DrawMode(RasterMode mode)
 
 void DrawingLayers::Cls()
 {
-    markDirty(m_transient);
-    m_transient.clear();
-    if (m_autoRedraw) {
-        markDirty(m_persistent);
-        m_persistent.clear();
-    }
+    // Removed before their areas are named dirty, so that a front end may repaint
+    // those at once.
+    markDirty(std::exchange(m_transient, {}));
+    if (m_autoRedraw)
+        markDirty(std::exchange(m_persistent, {}));
 }
 
 void DrawingLayers::Line(Integer x1, Integer y1, Integer x2, Integer y2, Colour colour)

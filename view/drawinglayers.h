@@ -5,7 +5,8 @@
 //
 // Drawing made while AutoRedraw is on goes into the persistent layer; drawing made
 // while it is off lies on top of it until the next Cls. Every change names the area
-// it makes dirty, in the picture's own pixels; the front end repaints those areas.
+// it makes dirty, in the picture's own pixels, once the layers show the change; the
+// front end repaints those areas.
 
 #include "view/area.h"
 #include "view/windowsurface.h"

@@ -23,7 +23,12 @@ void FendrelWindow::viewport(double devicePixelRatio, int width, int height)
     m_scale = scale;
     fendrel_client_size(WindowLayout::clientWidth * scale, WindowLayout::clientHeight * scale);
     m_anzeigeLbl.scale(scale);
-    paint(Area{0, 0, WindowLayout::clientWidth, WindowLayout::clientHeight}.scaled(scale));
+    repaint();
+}
+
+void FendrelWindow::repaint()
+{
+    paint(Area{0, 0, WindowLayout::clientWidth, WindowLayout::clientHeight}.scaled(m_scale));
 }
 
 void FendrelWindow::paint(const Area& device)

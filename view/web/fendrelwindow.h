@@ -30,6 +30,8 @@ public:
     void labelActivated();
     // The viewport, in device pixels, and the display scale.
     void viewport(double devicePixelRatio, int width, int height);
+    // The whole client area, after the page gave the canvas other pixels.
+    void repaint();
 
 private:
     void paint(const Area& device);

@@ -12,9 +12,15 @@ mergeInto(LibraryManager.library, {
     size: [0, 0],     // the client area in device pixels
     place: [0, 0, 0, 0, 0], // the label: left, top, width, height, font size
     ratio: 1,
-    // Device pixels of free page around the client area, room for its focus ring,
-    // a whole number so that the canvas starts on a device pixel.
-    margin: function () { return Math.ceil(3 * Page.ratio); },
+    query: null,
+    // Device pixels of free page around the client area, room for its focus ring: a
+    // whole number of CSS pixels that is a whole number of device pixels too, where
+    // there is one, so that the canvas starts on a device pixel.
+    margin: function () {
+      for (var css = 3; css <= 20; ++css)
+        if (Math.abs(css * Page.ratio - Math.round(css * Page.ratio)) < 1e-6) return Math.round(css * Page.ratio);
+      return Math.ceil(3 * Page.ratio);
+    },
     css: function (devicePixels) { return devicePixels / Page.ratio + 'px'; },
     layOut: function () {
       var m = Page.margin(), client = Page.client.style, label = Page.label.style;
@@ -34,7 +40,9 @@ mergeInto(LibraryManager.library, {
       if (Page.size[0]) Page.layOut();
       var m = 2 * Page.margin();
       _fendrel_viewport(Page.ratio, Math.floor(innerWidth * Page.ratio) - m, Math.floor(innerHeight * Page.ratio) - m);
-      matchMedia('(resolution: ' + Page.ratio + 'dppx)').addEventListener('change', Page.viewport, {once: true});
+      // Kept, so that the query lives on until the ratio changes.
+      Page.query = matchMedia('(resolution: ' + Page.ratio + 'dppx)');
+      Page.query.addEventListener('change', Page.viewport, {once: true});
     },
     at: function (event) {
       var box = Page.client.getBoundingClientRect();
@@ -78,6 +86,15 @@ mergeInto(LibraryManager.library, {
       if (!Page.stopped) _fendrel_label_activated();
     });
     addEventListener('resize', Page.viewport);
+    // Where the layout gives the canvas other device pixels than asked for (a ratio
+    // like 1.1), it gets exactly those, so that its pixels stay the screen's.
+    if (window.ResizeObserver) new ResizeObserver(function (entries) {
+      var box = entries[0].devicePixelContentBoxSize;
+      if (!box || (box[0].inlineSize === Page.canvas.width && box[0].blockSize === Page.canvas.height)) return;
+      Page.canvas.width = box[0].inlineSize;
+      Page.canvas.height = box[0].blockSize;
+      _fendrel_repaint();
+    }).observe(Page.canvas, {box: 'device-pixel-content-box'});
     Page.viewport();
     Page.client.focus();
     if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');
