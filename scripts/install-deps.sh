@@ -5,6 +5,7 @@
 #   qt       build and run the Qt front end
 #   windows  cross-build the Win32 front end
 #   wine     run Windows programs and their tests (the 32-bit half where it can be had)
+#   web      build the browser front end and run its tests under node
 #   tests    the tools the tests drive and read the programs with
 # A package list that cannot be fetched is only a warning, and so is Wine's 32-bit half
 # missing: the tests then check the 32-bit exe without running it. Only a needed package
@@ -23,8 +24,10 @@ for part in "$@"; do
     qt) need "to build the Qt front end" g++ qt6-base-dev qt6-svg-dev qt6-wayland fonts-dejavu-core ;;
     windows) need "to cross-build the Windows program" g++-mingw-w64-x86-64 g++-mingw-w64-i686 librsvg2-bin imagemagick ;;
     wine) need "to run the Windows program's tests" wine wine64 locales; wine32=true ;;
+    web) need "to build the browser front end" emscripten nodejs librsvg2-bin ;;
     tests) need "to drive and read the programs in the tests" desktop-file-utils appstream dpkg-dev file xvfb xauth \
-               xdotool imagemagick x11-utils openbox wmctrl qt6ct sway wayvnc grim lintian man-db qt6-base-private-dev ;;
+               xdotool imagemagick x11-utils openbox wmctrl qt6ct sway wayvnc grim chromium python3 lintian man-db \
+               qt6-base-private-dev ;;
     *) need "as asked" "$part" ;;
     esac
 done

@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Installs what is missing, builds, and runs every test, headless: the Windows build's
-# tests under Wine; the Linux build's, the black-box tests of both programs among them;
-# and the Linux build's once more under AddressSanitizer and UndefinedBehaviorSanitizer.
+# tests under Wine; the browser build's under node; the Linux build's, the black-box
+# tests of all three programs among them; and the Linux build's once more under
+# AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh qt windows wine tests
+scripts/install-deps.sh qt windows wine web tests
 scripts/build-windows.sh
+scripts/build-web.sh
+ctest --test-dir build-web --output-on-failure
 
 # One Wine prefix for the Windows tests, made once (it takes some 20 s), with a
 # server that stays up between the tests.
@@ -30,7 +33,7 @@ fi
 
 export QT_QPA_PLATFORM=offscreen
 cmake -S . -B build-test -G Ninja -DBUILD_TESTING=ON -DFENDREL_WINDOWS_BUILD="$PWD/build-windows" \
-    -DFENDREL_WINDOWS_I686_BUILD="$i686_build"
+    -DFENDREL_WINDOWS_I686_BUILD="$i686_build" -DFENDREL_WEB_BUILD="$PWD/build-web"
 cmake --build build-test
 ctest --test-dir build-test --output-on-failure
 

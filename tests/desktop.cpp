@@ -324,8 +324,8 @@ Chromium::Chromium(const QStringList& options)
         if (!http.waitForConnected(200))
             return false;
         http.write(QString("GET /json/list HTTP/1.1\r\nHost: 127.0.0.1:%1\r\nConnection: close\r\n\r\n").arg(port).toUtf8());
-        while (http.waitForReadyRead(2000))
-            targets += http.readAll();
+        http.waitForDisconnected(2000);
+        targets = http.readAll();
         targets = targets.mid(targets.indexOf("\r\n\r\n") + 4);
         return targets.contains("\"page\"");
     });
@@ -338,8 +338,8 @@ Chromium::Chromium(const QStringList& options)
     m_socket.write(QString("GET %1 HTTP/1.1\r\nHost: 127.0.0.1:%2\r\nUpgrade: websocket\r\nConnection: Upgrade\r\n"
                            "Sec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\nSec-WebSocket-Version: 13\r\n\r\n")
                        .arg(path).arg(port).toUtf8());
-    QByteArray reply;
-    while (!reply.contains("\r\n\r\n") && m_socket.waitForReadyRead(5000))
+    QByteArray reply; // up to the end of the answer's head, and not a byte further
+    while (!reply.endsWith("\r\n\r\n") && (m_socket.bytesAvailable() || m_socket.waitForReadyRead(5000)))
         reply += m_socket.read(1);
 }
 
