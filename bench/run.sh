@@ -2,13 +2,15 @@
 # SPDX-License-Identifier: MIT
 # Builds in Release and runs the benchmarks, each front end against the floor of its
 # own toolkit: key press to painted frame in-process (Qt, offscreen); the whole-process
-# figures of the Qt program under Xvfb; and those of fendrel.exe under Wine on Xvfb.
+# figures of the Qt program under Xvfb; those of fendrel.exe under Wine on Xvfb; and
+# the page against a plain JavaScript floor in headless Chromium.
 # Usage: bench/run.sh [runs, default 7]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-7}
 
-scripts/install-deps.sh qt windows wine tests libx11-dev libxtst-dev
+scripts/install-deps.sh qt windows wine web tests libx11-dev libxtst-dev
+scripts/build-web.sh > /dev/null
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DFENDREL_BENCH=ON > /dev/null
 cmake --build build-bench
 cmake -S . -B build-windows-bench -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/windows-x86_64.cmake \
@@ -38,3 +40,16 @@ echo "== Win32 program, whole process under Wine on Xvfb ($runs runs each, alter
 build-bench/bench/process_bench "$runs" "/usr/lib/wine/wine64 build-windows-bench/fendrel.exe" \
     "/usr/lib/wine/wine64 build-windows-bench/bench/floor.exe"
 ls -l build-windows-bench/fendrel.exe build-windows-bench/bench/floor.exe
+
+echo
+echo "== the page in headless Chromium against a plain JavaScript floor ($runs runs each, alternating)"
+mkdir -p build-bench/site
+ln -sfn "$PWD/build-web" build-bench/site/program
+ln -sfn "$PWD/bench/webfloor" build-bench/site/floor
+python3 -m http.server 8719 --bind 127.0.0.1 --directory build-bench/site > /dev/null 2>&1 &
+until (exec 3<> /dev/tcp/127.0.0.1/8719) 2> /dev/null; do sleep 0.1; done
+build-bench/bench/web_bench "$runs" http://127.0.0.1:8719/program/ http://127.0.0.1:8719/floor/ 2> /dev/null
+(cd build-web && for file in index.html fendrel.js fendrel.wasm fendrel.css manifest.webmanifest sw.js \
+    de.fendrel.Fendrel.svg icon-192.png icon-512.png; do
+    echo "$file $(stat -c %s "$file") bytes, $(gzip -9c "$file" | wc -c) gzipped"
+done)
