@@ -6,11 +6,22 @@
 #include "view/web/page.h"
 #include "view/windowlayout.h"
 
-#include <algorithm>
 #include <utility>
 
+namespace {
+
+constexpr Area wholeClient{0, 0, WindowLayout::clientWidth, WindowLayout::clientHeight};
+
+void fill(const Area& device, Colour colour)
+{
+    fendrel_fill(device.left, device.top, device.width(), device.height(), redOf(colour), greenOf(colour),
+                 blueOf(colour));
+}
+
+} // namespace
+
 FendrelWindow::FendrelWindow(ClickHandler onClick, KeyHandler onKeyDown)
-    : m_layers([this](const Area& dirty) { paint(dirty.scaled(m_scale)); }), m_onClick(std::move(onClick)),
+    : m_layers([this](const Area& dirty) { m_dirty = m_dirty.united(dirty); }), m_onClick(std::move(onClick)),
       m_onKeyDown(std::move(onKeyDown))
 {
 }
@@ -28,25 +39,23 @@ void FendrelWindow::viewport(double devicePixelRatio, int width, int height)
 
 void FendrelWindow::repaint()
 {
-    paint(Area{0, 0, WindowLayout::clientWidth, WindowLayout::clientHeight}.scaled(m_scale));
+    m_dirty = wholeClient;
+    paintDirty();
 }
 
-void FendrelWindow::paint(const Area& device)
+void FendrelWindow::paintDirty()
 {
+    if (m_dirty.empty() || m_scale == 0)
+        return;
     // The background first, then every box over it: a canvas shows nothing of this
     // until the event is done, so nothing flickers.
-    const Colour background = fallbackBackground;
-    fendrel_fill(device.left, device.top, device.width(), device.height(), redOf(background), greenOf(background),
-                 blueOf(background));
+    const Area device = m_dirty.scaled(m_scale);
+    m_dirty = {};
+    fill(device, fallbackBackground);
     for (const std::vector<Box>* layer : {&m_layers.persistent(), &m_layers.transient()})
-        for (const Box& box : *layer) {
-            const Area area = box.area.scaled(m_scale);
-            const Area visible{std::max(area.left, device.left), std::max(area.top, device.top),
-                               std::min(area.right, device.right), std::min(area.bottom, device.bottom)};
-            if (visible.width() > 0 && visible.height() > 0)
-                fendrel_fill(visible.left, visible.top, visible.width(), visible.height(), redOf(box.colour),
-                             greenOf(box.colour), blueOf(box.colour));
-        }
+        for (const Box& box : *layer)
+            if (const Area visible = box.area.scaled(m_scale).intersected(device); !visible.empty())
+                fill(visible, box.colour);
 }
 
 Control FendrelWindow::controlAt(int x, int y) const
@@ -68,10 +77,18 @@ void FendrelWindow::mouseUp(MouseButton button, int x, int y)
     const Control clickedOn = m_click.release(button, controlAt(x, y));
     if (clickedOn != Control::None)
         m_onClick(clickedOn);
+    paintDirty();
+}
+
+void FendrelWindow::keyDown(int keyCode, int shift)
+{
+    m_onKeyDown(keyCode, shift);
+    paintDirty();
 }
 
 void FendrelWindow::labelActivated()
 {
     if (m_anzeigeLbl.isShown())
         m_onClick(Control::Label);
+    paintDirty();
 }

@@ -25,7 +25,7 @@ public:
     // The page's events; positions in device pixels of the client area.
     void mouseDown(MouseButton button, int x, int y, bool secondOfDoubleClick);
     void mouseUp(MouseButton button, int x, int y);
-    void keyDown(int keyCode, int shift) { m_onKeyDown(keyCode, shift); }
+    void keyDown(int keyCode, int shift);
     // A screen reader's activation of the label, as a click on it.
     void labelActivated();
     // The viewport, in device pixels, and the display scale.
@@ -34,13 +34,16 @@ public:
     void repaint();
 
 private:
-    void paint(const Area& device);
+    // Paints what the event made dirty, at once: a key's old and new post mostly
+    // overlap.
+    void paintDirty();
     Control controlAt(int x, int y) const;
 
     DrawingLayers m_layers;
     AnzeigeLabel m_anzeigeLbl;
     ClickRule m_click;
     int m_scale = 0;
+    Area m_dirty; // in picture pixels
     ClickHandler m_onClick;
     KeyHandler m_onKeyDown;
 };

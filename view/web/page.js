@@ -13,6 +13,7 @@ mergeInto(LibraryManager.library, {
     place: [0, 0, 0, 0, 0], // the label: left, top, width, height, font size
     ratio: 1,
     query: null,
+    colour: -1,       // the canvas's fill now, red << 16 | green << 8 | blue
     // Device pixels of free page around the client area, room for its focus ring: a
     // whole number of CSS pixels that is a whole number of device pixels too, where
     // there is one, so that the canvas starts on a device pixel.
@@ -93,6 +94,7 @@ mergeInto(LibraryManager.library, {
       if (!box || (box[0].inlineSize === Page.canvas.width && box[0].blockSize === Page.canvas.height)) return;
       Page.canvas.width = box[0].inlineSize;
       Page.canvas.height = box[0].blockSize;
+      Page.colour = -1;
       _fendrel_repaint();
     }).observe(Page.canvas, {box: 'device-pixel-content-box'});
     Page.viewport();
@@ -105,12 +107,17 @@ mergeInto(LibraryManager.library, {
     Page.size = [width, height];
     Page.canvas.width = width;
     Page.canvas.height = height;
+    Page.colour = -1; // a new size resets the context's fill
     Page.layOut();
   },
 
   fendrel_fill__deps: ['$Page'],
   fendrel_fill: function (x, y, width, height, red, green, blue) {
-    Page.context.fillStyle = 'rgb(' + red + ',' + green + ',' + blue + ')';
+    var colour = red << 16 | green << 8 | blue;
+    if (colour !== Page.colour) {
+      Page.context.fillStyle = 'rgb(' + red + ',' + green + ',' + blue + ')';
+      Page.colour = colour;
+    }
     Page.context.fillRect(x, y, width, height);
   },
 
