@@ -127,16 +127,11 @@ QString reportText(const Deviations& deviations, QChar decimalSeparator = ',')
 // What Chromium's Input.dispatchKeyEvent needs to send the key as a keyboard does.
 QJsonObject domKey(Key key)
 {
-    switch (key) {
-    case Key::Left: return {{"key", "ArrowLeft"}, {"code", "ArrowLeft"}, {"windowsVirtualKeyCode", 37}};
-    case Key::Up: return {{"key", "ArrowUp"}, {"code", "ArrowUp"}, {"windowsVirtualKeyCode", 38}};
-    case Key::Right: return {{"key", "ArrowRight"}, {"code", "ArrowRight"}, {"windowsVirtualKeyCode", 39}};
-    case Key::Down: return {{"key", "ArrowDown"}, {"code", "ArrowDown"}, {"windowsVirtualKeyCode", 40}};
-    case Key::Return: return {{"key", "Enter"}, {"code", "Enter"}, {"windowsVirtualKeyCode", 13}};
-    case Key::KeypadEnter:
-        return {{"key", "Enter"}, {"code", "NumpadEnter"}, {"windowsVirtualKeyCode", 13}, {"isKeypad", true}};
-    }
-    return {};
+    static const struct { const char *key, *code; int virtualKey; } keys[] = {{"ArrowLeft", "ArrowLeft", 37},
+        {"ArrowRight", "ArrowRight", 39}, {"ArrowUp", "ArrowUp", 38}, {"ArrowDown", "ArrowDown", 40},
+        {"Enter", "Enter", 13}, {"Enter", "NumpadEnter", 13}}; // in the order of Key
+    const auto& k = keys[static_cast<int>(key)];
+    return {{"key", k.key}, {"code", k.code}, {"windowsVirtualKeyCode", k.virtualKey}, {"isKeypad", key == Key::KeypadEnter}};
 }
 
 QString xdotoolName(Key key)

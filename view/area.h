@@ -3,6 +3,8 @@
 // A rectangle of the client area in the picture's own pixels: right and bottom lie
 // just outside it.
 
+#include <algorithm>
+
 struct Area {
     int left = 0;
     int top = 0;
@@ -16,7 +18,7 @@ struct Area {
     constexpr bool empty() const { return right <= left || bottom <= top; }
     constexpr Area intersected(const Area& other) const
     {
-        return {max(left, other.left), max(top, other.top), min(right, other.right), min(bottom, other.bottom)};
+        return {std::max(left, other.left), std::max(top, other.top), std::min(right, other.right), std::min(bottom, other.bottom)};
     }
     // The smallest area holding both.
     constexpr Area united(const Area& other) const
@@ -25,11 +27,9 @@ struct Area {
             return other;
         if (other.empty())
             return *this;
-        return {min(left, other.left), min(top, other.top), max(right, other.right), max(bottom, other.bottom)};
+        return {std::min(left, other.left), std::min(top, other.top), std::max(right, other.right),
+                std::max(bottom, other.bottom)};
     }
     bool operator==(const Area&) const = default;
 
-private:
-    static constexpr int min(int a, int b) { return a < b ? a : b; }
-    static constexpr int max(int a, int b) { return a < b ? b : a; }
 };

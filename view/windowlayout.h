@@ -27,17 +27,17 @@ constexpr int wholeScale(double displayScale)
     return displayScale < 1.5 ? 1 : static_cast<int>(displayScale + 0.5);
 }
 
-// The scale to draw at on a screen: the largest, at most the whole display scale and
-// at least 1, at which the window fits in the screen's free area (without panels and
-// taskbar). `frame` is what the window's frame adds to the client area's size.
-constexpr int fittingScale(int wholeDisplayScale, int frameWidth, int frameHeight, int availableWidth,
+// The scale to draw at on a screen: the largest, at most the display scale made whole
+// and at least 1, at which the window fits in the screen's free area (without panels
+// and taskbar). `frame` is what the window's frame adds to the client area's size.
+constexpr int fittingScale(double displayScale, int frameWidth, int frameHeight, int availableWidth,
                            int availableHeight)
 {
-    int scale = wholeDisplayScale;
+    int scale = wholeScale(displayScale);
     while (scale > 1
            && (clientWidth * scale + frameWidth > availableWidth || clientHeight * scale + frameHeight > availableHeight))
         --scale;
-    return scale < 1 ? 1 : scale;
+    return scale;
 }
 
 } // namespace WindowLayout

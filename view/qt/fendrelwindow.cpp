@@ -46,8 +46,8 @@ FendrelWindow::FendrelWindow()
 void FendrelWindow::fitScreen()
 {
     const QRect free = screen()->availableGeometry();
-    const int scale = WindowLayout::fittingScale(WindowLayout::wholeScale(displayScale(*screen())), m_frame.width(),
-                                                 m_frame.height(), free.width(), free.height());
+    const int scale = WindowLayout::fittingScale(displayScale(*screen()), m_frame.width(), m_frame.height(),
+                                                 free.width(), free.height());
     if (scale == m_scale)
         return;
     m_scale = scale;

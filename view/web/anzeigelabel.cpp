@@ -15,14 +15,19 @@ std::string AnzeigeLabel::Caption() const
     return m_caption;
 }
 
+// The text goes on the page only while the label is shown, so that a screen reader
+// hears the report once, when it appears, not the pieces it is built from.
 void AnzeigeLabel::Caption(const std::string& text)
 {
     m_caption = text;
-    fendrel_label_caption(text.c_str());
+    if (m_shown)
+        fendrel_label_caption(text.c_str());
 }
 
 void AnzeigeLabel::Visible(bool visible)
 {
+    if (visible && !m_shown)
+        fendrel_label_caption(m_caption.c_str());
     m_shown = visible;
     fendrel_label_visible(visible);
 }

@@ -28,7 +28,7 @@ FendrelWindow::FendrelWindow(ClickHandler onClick, KeyHandler onKeyDown)
 
 void FendrelWindow::viewport(double devicePixelRatio, int width, int height)
 {
-    const int scale = WindowLayout::fittingScale(WindowLayout::wholeScale(devicePixelRatio), 0, 0, width, height);
+    const int scale = WindowLayout::fittingScale(devicePixelRatio, 0, 0, width, height);
     if (scale == m_scale)
         return;
     m_scale = scale;

@@ -11,6 +11,7 @@ void fendrel_attach();
 // Client area and canvas of this many device pixels; the canvas is then blank.
 void fendrel_client_size(int width, int height);
 void fendrel_fill(int x, int y, int width, int height, int red, int green, int blue);
+// Sets the label element's text, as text, never as HTML.
 void fendrel_label_caption(const char* text);
 void fendrel_label_visible(bool visible);
 void fendrel_label_forecolor(int red, int green, int blue);

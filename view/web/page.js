@@ -7,8 +7,6 @@ mergeInto(LibraryManager.library, {
   $Page: {
     client: null, canvas: null, context: null, label: null,
     stopped: false,   // after a run-time error the page takes no more input
-    caption: '',      // the label's text, put on the page while the label is shown
-    shown: true,
     size: [0, 0],     // the client area in device pixels
     place: [0, 0, 0, 0, 0], // the label: left, top, width, height, font size
     ratio: 1,
@@ -121,19 +119,14 @@ mergeInto(LibraryManager.library, {
     Page.context.fillRect(x, y, width, height);
   },
 
-  // The text goes on the page only while the label is shown, so that a screen reader
-  // hears the report once, when it appears, not the pieces it is built from.
   fendrel_label_caption__deps: ['$Page'],
   fendrel_label_caption: function (text) {
-    Page.caption = UTF8ToString(text);
-    if (Page.shown) Page.label.textContent = Page.caption;
+    Page.label.textContent = UTF8ToString(text);
   },
 
   fendrel_label_visible__deps: ['$Page'],
   fendrel_label_visible: function (visible) {
-    Page.shown = visible;
     Page.label.hidden = !visible;
-    if (visible && Page.label.textContent !== Page.caption) Page.label.textContent = Page.caption;
   },
 
   fendrel_label_forecolor__deps: ['$Page'],

@@ -48,7 +48,7 @@ int fittingScale(UINT dpi, const RECT& frame, HMONITOR monitor)
     info.cbSize = sizeof info;
     GetMonitorInfoW(monitor, &info);
     const RECT& work = info.rcWork;
-    return WindowLayout::fittingScale(WindowLayout::wholeScale(dpi / 96.0), frame.right - frame.left,
+    return WindowLayout::fittingScale(dpi / 96.0, frame.right - frame.left,
                                       frame.bottom - frame.top, work.right - work.left, work.bottom - work.top);
 }
 
