@@ -42,18 +42,20 @@ void key(Chromium& chromium, const char* name, int code)
         chromium.send("Input.dispatchKeyEvent", {{"type", type}, {"key", name}, {"code", name}, {"windowsVirtualKeyCode", code}});
 }
 
-Sample measure(const QString& url, bool clickToStart)
+Sample measure(const QString& url, bool isProgram)
 {
     Chromium chromium({});
     chromium.send("Emulation.setDeviceMetricsOverride", {{"width", 1024}, {"height", 768}, {"deviceScaleFactor", 1}, {"mobile", false}});
     Sample sample{};
     chromium.send("Page.navigate", {{"url", url}});
     sample.coldMs = firstPaint(chromium);
-    // The service worker has stored the files by now, as after any first visit.
-    chromium.evaluate("navigator.serviceWorker ? navigator.serviceWorker.ready.then(() => true) : true");
+    // The program's service worker has stored the files by now, as after any first
+    // visit; the floor has none.
+    if (isProgram)
+        chromium.evaluate("navigator.serviceWorker.ready.then(() => true)");
     chromium.send("Page.reload");
     sample.warmMs = firstPaint(chromium);
-    if (clickToStart)
+    if (isProgram)
         for (const char* type : {"mousePressed", "mouseReleased"})
             chromium.send("Input.dispatchMouseEvent", {{"type", type}, {"x", 40}, {"y", 30}, {"button", "left"}, {"clickCount", 1}});
     chromium.send("Performance.enable");

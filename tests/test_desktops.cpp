@@ -31,6 +31,9 @@ struct Screen {
     Program* program = nullptr;
     int scale = 1;
     QRgb background = 0; // what the window shows behind the prompt and the picture
+    // Where set: the display's scale changes halfway through the shots (another
+    // screen, a zoom); gives the new scale.
+    std::function<int()> rescale;
 
     // The program has worked off its input and the screen shows all it painted.
     bool settle() const
@@ -53,7 +56,7 @@ void pressTimes(const Screen& screen, Key key, int times)
 // centred, twenty shots, the report. What the screen shows is checked at each step.
 void playRun(const Screen& screen, Deviations& deviations)
 {
-    const int s = screen.scale;
+    int s = screen.scale;
     QVERIFY(screen.settle());
     const QImage prompt = screen.client();
     QVERIFY(pictureIsEmpty(prompt));
@@ -95,6 +98,10 @@ void playRun(const Screen& screen, Deviations& deviations)
     QCOMPARE(sight.deviceTop, 200 * s);
 
     for (int attempt = 1; attempt <= 20; ++attempt) {
+        if (attempt == 11 && screen.rescale) {
+            s = screen.rescale();
+            QVERIFY(screen.settle());
+        }
         sight = readSight(screen.client(), s);
         QVERIFY(sight.rearSight);
         QVERIFY(sight.postWidth == -1 || sight.postWidth == 200 - 6 * attempt);
@@ -436,21 +443,26 @@ private slots:
         QTest::addColumn<double>("ratio");
         QTest::addColumn<QString>("language");
         QTest::addColumn<bool>("offline");
-        QTest::newRow("de-DE at 1") << 1.0 << "de-DE" << false;
-        QTest::newRow("en-US at 1.5") << 1.5 << "en-US" << false;
-        QTest::newRow("de-DE at 2, offline") << 2.0 << "de-DE" << true;
+        QTest::addColumn<double>("laterRatio"); // halfway through the shots; 0: none
+        QTest::newRow("de-DE at 1, then 2") << 1.0 << "de-DE" << false << 2.0;
+        QTest::newRow("en-US at 1.5") << 1.5 << "en-US" << false << 0.0;
+        QTest::newRow("de-DE at 2, offline") << 2.0 << "de-DE" << true << 0.0;
     }
     void webPageInChromium()
     {
         QFETCH(double, ratio);
         QFETCH(QString, language);
         QFETCH(bool, offline);
+        QFETCH(double, laterRatio);
         const int port = freePort();
         auto server = std::make_unique<Program>("python3", QStringList{"-m", "http.server", QString::number(port),
             "--bind", "127.0.0.1", "--directory", qEnvironmentVariable("FENDREL_WEB_BUILD")}, QProcessEnvironment::systemEnvironment());
         QVERIFY(waitUntil([&] { QTcpSocket probe; probe.connectToHost(QHostAddress::LocalHost, port); return probe.waitForConnected(100); }));
         Chromium chromium({"--accept-lang=" + language, QString("--force-device-scale-factor=%1").arg(ratio)});
-        chromium.send("Emulation.setDeviceMetricsOverride", {{"width", 1280}, {"height", 1024}, {"deviceScaleFactor", ratio}, {"mobile", false}});
+        const auto emulate = [&] {
+            chromium.send("Emulation.setDeviceMetricsOverride", {{"width", 1280}, {"height", 1024}, {"deviceScaleFactor", ratio}, {"mobile", false}});
+        };
+        emulate();
         chromium.send("Page.navigate", {{"url", QString("http://127.0.0.1:%1/").arg(port)}});
         const auto shown = [&] { return chromium.evaluate("document.getElementById('AnzeigeLbl').textContent") == "Zum Starten hier klicken []"; };
         QVERIFY(waitUntil(shown));
@@ -461,15 +473,28 @@ private slots:
             QVERIFY(waitUntil(shown));
         }
         QCOMPARE(chromium.evaluate("document.title").toString(), QString("Fendrel"));
-        const int scale = ratio > 1 ? 2 : 1;
-        const QStringList box = chromium.evaluate("[...document.querySelectorAll('#fendrel, canvas')].map(e => { const r = e.getBoundingClientRect(); "
-                                                  "return [r.x, r.y, r.width, r.height].map(v => Math.round(v * devicePixelRatio)); }).join()").toString().split(',');
-        const QRect client(box.value(0).toInt(), box.value(1).toInt(), 792 * scale, 573 * scale);
-        QCOMPARE(box.mid(2, 2).join(','), QString("%1,%2").arg(client.width()).arg(client.height()));
-        QCOMPARE(box.mid(4).join(','), box.mid(0, 4).join(',')); // the canvas fills the client area
+        QRect client;
+        const auto locate = [&] {
+            const int scale = ratio > 1 ? 2 : 1;
+            const QStringList box = chromium.evaluate("[...document.querySelectorAll('#fendrel, canvas')].map(e => { const r = e.getBoundingClientRect(); "
+                                                      "return [r.x, r.y, r.width, r.height].map(v => Math.round(v * devicePixelRatio)); }).join()").toString().split(',');
+            client = QRect(box.value(0).toInt(), box.value(1).toInt(), 792 * scale, 573 * scale);
+            // The client area at its size, and the canvas filling it.
+            return box.mid(2, 2).join(',') == QString("%1,%2").arg(client.width()).arg(client.height()) && box.mid(4) == box.mid(0, 4)
+                ? scale : 0;
+        };
 
         Screen screen;
-        screen.scale = scale;
+        screen.scale = locate();
+        QVERIFY(screen.scale);
+        if (laterRatio)
+            screen.rescale = [&] {
+                ratio = laterRatio;
+                emulate();
+                int scale = 0;
+                waitUntil([&] { return (scale = locate()); });
+                return scale;
+            };
         screen.background = qRgb(240, 240, 240);
         screen.client = [&] { return chromium.grab(QSizeF(client.right() + 1, client.bottom() + 1) / ratio).copy(client); };
         const auto mouse = [&](const char* type, QPoint at) {
