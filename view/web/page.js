@@ -97,10 +97,7 @@ mergeInto(LibraryManager.library, {
     }).observe(Page.canvas, {box: 'device-pixel-content-box'});
     Page.viewport();
     Page.client.focus();
-    // The worker and the files it keeps wait until the page has shown itself.
-    if ('serviceWorker' in navigator) requestAnimationFrame(function () {
-      setTimeout(function () { navigator.serviceWorker.register('sw.js'); });
-    });
+    if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');
   },
 
   fendrel_client_size__deps: ['$Page'],
