@@ -31,9 +31,7 @@ struct Screen {
     Program* program = nullptr;
     int scale = 1;
     QRgb background = 0; // what the window shows behind the prompt and the picture
-    // Where set: the display's scale changes halfway through the shots (another
-    // screen, a zoom); gives the new scale.
-    std::function<int()> rescale;
+    std::function<int()> rescale; // if set, the new scale after a change halfway through the shots
 
     // The program has worked off its input and the screen shows all it painted.
     bool settle() const
@@ -459,9 +457,7 @@ private slots:
             "--bind", "127.0.0.1", "--directory", qEnvironmentVariable("FENDREL_WEB_BUILD")}, QProcessEnvironment::systemEnvironment());
         QVERIFY(waitUntil([&] { QTcpSocket probe; probe.connectToHost(QHostAddress::LocalHost, port); return probe.waitForConnected(100); }));
         Chromium chromium({"--accept-lang=" + language, QString("--force-device-scale-factor=%1").arg(ratio)});
-        const auto emulate = [&] {
-            chromium.send("Emulation.setDeviceMetricsOverride", {{"width", 1280}, {"height", 1024}, {"deviceScaleFactor", ratio}, {"mobile", false}});
-        };
+        const auto emulate = [&] { chromium.send("Emulation.setDeviceMetricsOverride", {{"width", 1280}, {"height", 1024}, {"deviceScaleFactor", ratio}, {"mobile", false}}); };
         emulate();
         chromium.send("Page.navigate", {{"url", QString("http://127.0.0.1:%1/").arg(port)}});
         const auto shown = [&] { return chromium.evaluate("document.getElementById('AnzeigeLbl').textContent") == "Zum Starten hier klicken []"; };
@@ -491,9 +487,7 @@ private slots:
             screen.rescale = [&] {
                 ratio = laterRatio;
                 emulate();
-                int scale = 0;
-                waitUntil([&] { return (scale = locate()); });
-                return scale;
+                return waitUntil(locate) ? locate() : 0;
             };
         screen.background = qRgb(240, 240, 240);
         screen.client = [&] { return chromium.grab(QSizeF(client.right() + 1, client.bottom() + 1) / ratio).copy(client); };
