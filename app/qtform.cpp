@@ -6,7 +6,7 @@
 
 #include <utility>
 
-QtForm::QtForm(RandomSource& random, std::string decimalSeparator)
+QtForm::QtForm(RandomSource& random, Fendrel::DecimalSeparator decimalSeparator)
     : m_fendrel(m_window.surface(), m_window.anzeigeLbl(), random, std::move(decimalSeparator))
 {
     QObject::connect(&m_window, &FendrelWindow::clicked, &m_window,

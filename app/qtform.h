@@ -6,12 +6,10 @@
 #include "runtime/randomsource.h"
 #include "view/qt/fendrelwindow.h"
 
-#include <string>
-
 class QtForm {
 public:
     // Loads the exercise (the start prompt) but does not show the window yet.
-    QtForm(RandomSource& random, std::string decimalSeparator);
+    QtForm(RandomSource& random, Fendrel::DecimalSeparator decimalSeparator);
 
     FendrelWindow& window() { return m_window; }
     Fendrel& fendrel() { return m_fendrel; }

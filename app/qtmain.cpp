@@ -42,7 +42,7 @@ int main(int argc, char* argv[])
     installAccessibleInterfaces();
     setErrorPresenter(showErrorDialog);
     RandomSequence random;
-    QtForm form(random, userDecimalSeparator());
+    QtForm form(random, userDecimalSeparator);
     form.window().show();
     return QApplication::exec();
 }

@@ -19,7 +19,7 @@ public:
         : m_window(
               instance, [this](Control control) { dispatchClick(m_fendrel, control); },
               [this](int keyCode, int shift) { m_fendrel.Form_KeyDown(keyCode, shift); }),
-          m_fendrel(m_window.surface(), m_window.anzeigeLbl(), random, userDecimalSeparator())
+          m_fendrel(m_window.surface(), m_window.anzeigeLbl(), random, userDecimalSeparator)
     {
         m_fendrel.Form_Load();
     }

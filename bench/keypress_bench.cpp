@@ -63,7 +63,7 @@ int main(int argc, char* argv[])
     const int rounds = 20, pressesPerRound = 1000;
 
     RandomSequence random;
-    QtForm form(random, ".");
+    QtForm form(random, [] { return "."; });
     FloorWindow floor;
     for (QWidget* window : {static_cast<QWidget*>(&form.window()), static_cast<QWidget*>(&floor)}) {
         window->show();
@@ -86,7 +86,7 @@ int main(int argc, char* argv[])
     CallLog log;
     FakeSurface surface(log);
     FakeLabel label(log);
-    Fendrel logic(surface, label, random, ".");
+    Fendrel logic(surface, label, random, [] { return "."; });
     logic.Form_Load();
     logic.Form_Click();
     std::vector<double> logicTimes;

@@ -5,8 +5,9 @@
 // service worker); main-thread time per key press over thousands of presses; and the
 // JavaScript heap after a collection.
 // Usage: web_bench RUNS PROGRAM_URL FLOOR_URL
-#include "tests/desktop.h"
+#include "tests/browsers.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 
 #include <algorithm>
@@ -44,16 +45,13 @@ void key(Chromium& chromium, const char* name, int code)
 
 Sample measure(const QString& url, bool isProgram)
 {
-    Chromium chromium({});
-    chromium.send("Emulation.setDeviceMetricsOverride", {{"width", 1024}, {"height", 768}, {"deviceScaleFactor", 1}, {"mobile", false}});
+    Chromium chromium({"de-DE", 1, {1024, 768}});
     Sample sample{};
-    chromium.send("Page.navigate", {{"url", url}});
+    chromium.open(url);
     sample.coldMs = firstPaint(chromium);
-    // The program's service worker has stored the files by now, as after any first
-    // visit; the floor has none.
-    if (isProgram)
-        chromium.evaluate("navigator.serviceWorker.ready.then(() => true)");
-    chromium.send("Page.reload");
+    // Both have kept their files by now, as after any first visit.
+    chromium.evaluate("navigator.serviceWorker.ready.then(() => true)");
+    chromium.reload();
     sample.warmMs = firstPaint(chromium);
     if (isProgram)
         for (const char* type : {"mousePressed", "mouseReleased"})
@@ -80,6 +78,7 @@ double median(std::vector<double> values)
 
 int main(int argc, char* argv[])
 {
+    QCoreApplication application(argc, argv);
     if (argc != 4) {
         std::fprintf(stderr, "usage: web_bench RUNS PROGRAM_URL FLOOR_URL\n");
         return 2;

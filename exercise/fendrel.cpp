@@ -15,7 +15,7 @@ namespace {
 const std::string crlf = "\r\n";
 }
 
-Fendrel::Fendrel(WindowSurface& form, DisplayLabel& anzeigeLbl, RandomSource& random, std::string decimalSeparator)
+Fendrel::Fendrel(WindowSurface& form, DisplayLabel& anzeigeLbl, RandomSource& random, DecimalSeparator decimalSeparator)
     : m_form(form), m_anzeigeLbl(anzeigeLbl), m_random(random), m_decimalSeparator(std::move(decimalSeparator))
 {
 }
@@ -114,8 +114,9 @@ void Fendrel::ShowResults()
         appendToCaption(integerText(i) + ". Versuch: X=" + integerText(devX));
         appendToCaption(" Y=" + integerText(devY) + crlf);
     }
-    appendToCaption("Schnitt X=" + doubleText(static_cast<double>(sumX) / count, m_decimalSeparator));
-    appendToCaption(" Schnitt Y=" + doubleText(static_cast<double>(sumY) / count, m_decimalSeparator));
+    const std::string separator = m_decimalSeparator();
+    appendToCaption("Schnitt X=" + doubleText(static_cast<double>(sumX) / count, separator));
+    appendToCaption(" Schnitt Y=" + doubleText(static_cast<double>(sumY) / count, separator));
     m_anzeigeLbl.Visible(true);
 }
 

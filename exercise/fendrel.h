@@ -9,6 +9,7 @@
 #include "view/displaylabel.h"
 #include "view/windowsurface.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,8 +25,11 @@ public:
     static constexpr int minPostY = Integer::min + 200;
     static constexpr int maxPostY = Integer::max - 500;
 
-    // decimalSeparator: the user's, as the front end read it from the system at start.
-    Fendrel(WindowSurface& form, DisplayLabel& anzeigeLbl, RandomSource& random, std::string decimalSeparator);
+    // The user's decimal separator, as the front end reads it from the system; asked
+    // for when a report is made, so that a front end may learn it late.
+    using DecimalSeparator = std::function<std::string()>;
+
+    Fendrel(WindowSurface& form, DisplayLabel& anzeigeLbl, RandomSource& random, DecimalSeparator decimalSeparator);
 
     void Form_Load();
     void Form_Click();
@@ -52,5 +56,5 @@ private:
     WindowSurface& m_form;
     DisplayLabel& m_anzeigeLbl;
     RandomSource& m_random;
-    const std::string m_decimalSeparator;
+    const DecimalSeparator m_decimalSeparator;
 };

@@ -72,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     DrawingLayers layers([](const Area&) {});
     PlainLabel label;
     BytesRandom random(data, end);
-    Fendrel fendrel(layers, label, random, ",");
+    Fendrel fendrel(layers, label, random, [] { return ","; });
     fendrel.Form_Load();
 
     static const int actionKeys[] = {VirtualKey::Left, VirtualKey::Right, VirtualKey::Up, VirtualKey::Down,

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Installs what is missing and builds the browser front end with Emscripten into
-# build-web/: index.html, fendrel.js, fendrel.wasm, the stylesheet, the web app
-# manifest, the icons and the service worker, with the tests that run under node.
+# Installs what is missing and builds the browser front end with Emscripten:
+# build-web/site/ holds the site (index.html, fendrel.js, fendrel.wasm, the stylesheet,
+# the web app manifest, the icons and the service worker), build-web/fendrel-*-web.zip
+# the same files, and build-web/tests/ the tests that run under node.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -10,4 +11,4 @@ scripts/install-deps.sh web
 cmake -S . -B build-web -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/web.cmake -DCMAKE_BUILD_TYPE=MinSizeRel \
     -DBUILD_TESTING=ON > /dev/null
 cmake --build build-web
-(cd build-web && ls -l index.html fendrel.js fendrel.wasm fendrel.css manifest.webmanifest sw.js)
+ls -l build-web/site build-web/fendrel-*-web.zip

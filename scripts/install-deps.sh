@@ -24,14 +24,14 @@ for part in "$@"; do
     qt) need "to build the Qt front end" g++ qt6-base-dev qt6-svg-dev qt6-wayland fonts-dejavu-core ;;
     windows) need "to cross-build the Windows program" g++-mingw-w64-x86-64 g++-mingw-w64-i686 librsvg2-bin imagemagick ;;
     wine) need "to run the Windows program's tests" wine wine64 locales; wine32=true ;;
-    web) need "to build the browser front end" emscripten nodejs librsvg2-bin ;;
+    web) need "to build the browser front end" emscripten nodejs librsvg2-bin python3 ;;
     tests) need "to drive and read the programs in the tests" desktop-file-utils appstream dpkg-dev file xvfb xauth \
-               xdotool imagemagick x11-utils openbox wmctrl qt6ct sway wayvnc grim chromium python3 lintian man-db \
-               qt6-base-private-dev ;;
+               xdotool imagemagick x11-utils openbox wmctrl qt6ct sway wayvnc grim chromium firefox-esr webkit2gtk-driver \
+               python3 locales lintian man-db qt6-base-private-dev qt6-websockets-dev ;;
     *) need "as asked" "$part" ;;
     esac
 done
-need "to build" cmake ninja-build
+need "to build" cmake ninja-build git
 
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"

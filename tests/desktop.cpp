@@ -10,7 +10,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QTcpServer>
-#include <QUrl>
 #include <QThread>
 #include <QtEndian>
 
@@ -304,104 +303,6 @@ void Sway::key(quint32 keysym)
         m_rfb.waitForBytesWritten(1000);
         QThread::msleep(10);
     }
-}
-
-Chromium::Chromium(const QStringList& options)
-{
-    const int port = freePort();
-    // As root it needs --no-sandbox; the rest keeps it from reaching out to the network.
-    m_browser = std::make_unique<Program>(
-        "chromium", QStringList{"--headless=new", "--no-sandbox", "--disable-gpu", "--disable-dev-shm-usage",
-                                "--no-first-run", "--disable-background-networking", "--disable-component-update",
-                                "--disable-sync", "--log-level=3", "--user-data-dir=" + m_profile.path(),
-                                QString("--remote-debugging-port=%1").arg(port), "about:blank"} + options,
-        QProcessEnvironment::systemEnvironment());
-    // The page's WebSocket, from the list of targets.
-    QByteArray targets;
-    waitUntil([&] {
-        QTcpSocket http;
-        http.connectToHost(QHostAddress::LocalHost, static_cast<quint16>(port));
-        if (!http.waitForConnected(200))
-            return false;
-        http.write(QString("GET /json/list HTTP/1.1\r\nHost: 127.0.0.1:%1\r\nConnection: close\r\n\r\n").arg(port).toUtf8());
-        http.waitForDisconnected(2000);
-        targets = http.readAll();
-        targets = targets.mid(targets.indexOf("\r\n\r\n") + 4);
-        return targets.contains("\"page\"");
-    });
-    QString path;
-    for (const QJsonValue& target : QJsonDocument::fromJson(targets).array())
-        if (target["type"] == "page")
-            path = QUrl(target["webSocketDebuggerUrl"].toString()).path();
-    m_socket.connectToHost(QHostAddress::LocalHost, static_cast<quint16>(port));
-    m_socket.waitForConnected(5000);
-    m_socket.write(QString("GET %1 HTTP/1.1\r\nHost: 127.0.0.1:%2\r\nUpgrade: websocket\r\nConnection: Upgrade\r\n"
-                           "Sec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\nSec-WebSocket-Version: 13\r\n\r\n")
-                       .arg(path).arg(port).toUtf8());
-    QByteArray reply; // up to the end of the answer's head, and not a byte further
-    while (!reply.endsWith("\r\n\r\n") && (m_socket.bytesAvailable() || m_socket.waitForReadyRead(5000)))
-        reply += m_socket.read(1);
-}
-
-Chromium::~Chromium()
-{
-    m_socket.close();
-}
-
-QJsonObject Chromium::send(const QString& method, const QJsonObject& params)
-{
-    const QByteArray text = QJsonDocument(QJsonObject{{"id", ++m_lastId}, {"method", method}, {"params", params}})
-                                .toJson(QJsonDocument::Compact);
-    // One masked text frame; a mask of zeros leaves the bytes as they are.
-    QByteArray frame("\x81");
-    if (text.size() < 126) {
-        frame += static_cast<char>(0x80 | text.size());
-    } else {
-        frame += static_cast<char>(0x80 | 126);
-        frame += static_cast<char>((text.size() >> 8) & 0xff);
-        frame += static_cast<char>(text.size() & 0xff);
-    }
-    m_socket.write(frame + QByteArray(4, '\0') + text);
-    const auto receive = [&](qint64 bytes) {
-        QByteArray data;
-        while (data.size() < bytes && (m_socket.bytesAvailable() || m_socket.waitForReadyRead(30000)))
-            data += m_socket.read(bytes - data.size());
-        return data;
-    };
-    for (;;) {
-        QByteArray message;
-        for (bool last = false; !last;) {
-            const QByteArray head = receive(2);
-            if (head.size() < 2)
-                return {};
-            last = head[0] & 0x80;
-            qint64 length = head[1] & 0x7f;
-            if (length >= 126) {
-                const QByteArray extended = receive(length == 126 ? 2 : 8);
-                length = 0;
-                for (const char byte : extended)
-                    length = length << 8 | static_cast<quint8>(byte);
-            }
-            message += receive(length);
-        }
-        const QJsonObject answer = QJsonDocument::fromJson(message).object();
-        if (answer["id"].toInt() == m_lastId)
-            return answer["result"].toObject();
-    }
-}
-
-QJsonValue Chromium::evaluate(const QString& expression)
-{
-    return send("Runtime.evaluate", {{"expression", expression}, {"awaitPromise", true}, {"returnByValue", true}})
-        ["result"].toObject()["value"];
-}
-
-QImage Chromium::grab(QSizeF size)
-{
-    const QJsonObject clip{{"x", 0}, {"y", 0}, {"width", size.width()}, {"height", size.height()}, {"scale", 1}};
-    const QJsonObject params{{"clip", clip}, {"optimizeForSpeed", true}};
-    const QByteArray png = QByteArray::fromBase64(send("Page.captureScreenshot", params)["data"].toString().toLatin1());
-    return QImage::fromData(png, "PNG").convertToFormat(QImage::Format_RGB32);
 }
 
 Sight readSight(const QImage& client, int scale)

@@ -3,6 +3,7 @@
 // Headless desktops for the black-box tests, each started on a display or socket of
 // its own and stopped again: Xvfb (X11) and sway (Wayland), with real input and
 // screenshots from the server; and the sight picture read off those screenshots.
+// The browsers are in browsers.h.
 
 #include <QImage>
 #include <QJsonObject>
@@ -83,27 +84,6 @@ private:
     std::unique_ptr<Program> m_vnc;
     QTcpSocket m_rfb;
     QPoint m_parking; // the output's far corner, where the pointer waits
-};
-
-// Headless Chromium on a page, driven over the DevTools protocol through a WebSocket:
-// real input, screenshots in device pixels, and the page's DOM.
-class Chromium {
-public:
-    // On a blank page, with these options besides those it needs to run here.
-    explicit Chromium(const QStringList& options);
-    ~Chromium();
-    // A protocol command and its result; its events are let go by.
-    QJsonObject send(const QString& method, const QJsonObject& params = {});
-    // A JavaScript expression's value, once its promise (if any) is settled.
-    QJsonValue evaluate(const QString& expression);
-    // The top left of the viewport, this many CSS pixels large, in device pixels.
-    QImage grab(QSizeF size);
-
-private:
-    QTemporaryDir m_profile;
-    std::unique_ptr<Program> m_browser;
-    QTcpSocket m_socket;
-    int m_lastId = 0;
 };
 
 // The sight picture in a screenshot of the client area of a window drawn at a whole

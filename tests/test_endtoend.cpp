@@ -31,7 +31,7 @@ private slots:
     {
         CallLog log;
         ScriptedRandom random(log, {0.5f}); // every post starts at (350, 200)
-        QtForm form(random, ",");
+        QtForm form(random, [] { return ","; });
         FendrelWindow& window = form.window();
         AnzeigeLabel& label = window.anzeigeLbl();
         window.show();

@@ -20,7 +20,7 @@ constexpr Colour black = 0;
 
 struct Rig {
     explicit Rig(std::vector<float> randomValues = {0.5f}, std::string decimalSeparator = ",")
-        : random(log, std::move(randomValues)), fendrel(surface, label, random, std::move(decimalSeparator))
+        : random(log, std::move(randomValues)), fendrel(surface, label, random, [decimalSeparator] { return decimalSeparator; })
     {
     }
 
@@ -133,7 +133,7 @@ private slots:
             FakeSurface surface(log);
             FakeLabel label(log);
             RandomSequence random([seed] { return seed * 7919u; });
-            Fendrel fendrel(surface, label, random, ",");
+            Fendrel fendrel(surface, label, random, [] { return ","; });
             fendrel.Form_Load();
             fendrel.Form_Click();
             lowX = std::min(lowX, fendrel.PostX.value());

@@ -31,7 +31,7 @@ struct Program {
     QApplication application{argc, argv};
     CallLog log;
     ScriptedRandom random;
-    QtForm form{random, ","};
+    QtForm form{random, [] { return ","; }};
 };
 
 } // namespace

@@ -34,7 +34,7 @@ private slots:
         FakeSurface surface(log);
         FakeLabel label(log);
         RandomTape random(seed);
-        Fendrel fendrel(surface, label, random, ",");
+        Fendrel fendrel(surface, label, random, [] { return ","; });
         Model model(random.handedOut);
         EventSource source(seed ^ 0x9E3779B9u);
         fendrel.Form_Load();

@@ -55,7 +55,7 @@ struct Rig {
 
     CallLog log;
     ScriptedRandom random;
-    QtForm form{random, ","};
+    QtForm form{random, [] { return ","; }};
 };
 
 // The leftmost and one-past-rightmost black columns of a row.
@@ -581,7 +581,7 @@ private slots:
 
         RandomTape random(seed);
         Model model(random.handedOut);
-        QtForm form(random, ",");
+        QtForm form(random, [] { return ","; });
         FendrelWindow& window = form.window();
         AnzeigeLabel& label = window.anzeigeLbl();
         model.load();

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 // The decimal separator of the user's numeric format setting, as each front end
-// reads it from its system at start.
+// reads it from its system.
 
 #include <string>
 

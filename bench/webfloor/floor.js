@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The floor the browser front end is measured against: the same picture in plain
 // JavaScript, the arrow keys moving a rectangle, the whole canvas painted anew at
-// every key.
+// every key; and a service worker that keeps its files, as the page has.
 const canvas = document.querySelector('canvas');
 const context = canvas.getContext('2d', {alpha: false});
 const post = {x: 350, y: 180};
@@ -28,3 +28,4 @@ canvas.addEventListener('keydown', (event) => {
 document.getElementById('label').textContent = 'Zum Starten hier klicken []';
 paint();
 canvas.focus();
+if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');

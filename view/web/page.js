@@ -12,6 +12,7 @@ mergeInto(LibraryManager.library, {
     ratio: 1,
     query: null,
     colour: -1,       // the canvas's fill now, red << 16 | green << 8 | blue
+    separator: '',    // the decimal separator of the browser's language, once learned
     // Device pixels of free page around the client area, room for its focus ring: a
     // whole number of CSS pixels that is a whole number of device pixels too, where
     // there is one, so that the canvas starts on a device pixel.
@@ -35,13 +36,44 @@ mergeInto(LibraryManager.library, {
     // Tells the C++ side the viewport in device pixels, at every change of size and
     // of the device pixel ratio (zoom, another screen).
     viewport: function () {
-      Page.ratio = window.devicePixelRatio || 1;
+      // Whatever the browser says, a ratio that can be drawn at: no canvas of a
+      // size no browser allocates.
+      var ratio = window.devicePixelRatio;
+      Page.ratio = ratio > 0 && ratio <= 16 ? ratio : 1;
       if (Page.size[0]) Page.layOut();
       var m = 2 * Page.margin();
       _fendrel_viewport(Page.ratio, Math.floor(innerWidth * Page.ratio) - m, Math.floor(innerHeight * Page.ratio) - m);
       // Kept, so that the query lives on until the ratio changes.
-      Page.query = matchMedia('(resolution: ' + Page.ratio + 'dppx)');
-      Page.query.addEventListener('change', Page.viewport, {once: true});
+      Page.query = window.matchMedia && matchMedia('(resolution: ' + Page.ratio + 'dppx)');
+      if (Page.query && Page.query.addEventListener) Page.query.addEventListener('change', Page.viewport, {once: true});
+    },
+    // Where the browser tells the canvas's size in device pixels, and the layout gives
+    // it other device pixels than asked for (at a ratio like 1.1), the canvas gets
+    // exactly those, so that its pixels stay the screen's. Elsewhere (WebKit) the
+    // canvas keeps the size the scale gives it, which the layout makes whole.
+    followDevicePixels: function () {
+      if (!window.ResizeObserverEntry || !('devicePixelContentBoxSize' in ResizeObserverEntry.prototype)) return;
+      new ResizeObserver(function (entries) {
+        var box = entries[0].devicePixelContentBoxSize[0];
+        if (box.inlineSize === Page.canvas.width && box.blockSize === Page.canvas.height) return;
+        Page.canvas.width = box.inlineSize;
+        Page.canvas.height = box.blockSize;
+        Page.colour = -1;
+        _fendrel_repaint();
+      }).observe(Page.canvas, {box: 'device-pixel-content-box'});
+    },
+    // Only the report needs it, and the first Intl call loads the browser's locale
+    // data, which takes long enough to be seen at start: learned once the page is
+    // idle, or when the report asks first. A language the browser cannot format
+    // in gives a point.
+    learnSeparator: function () {
+      if (Page.separator) return;
+      try {
+        Page.separator = new Intl.NumberFormat(navigator.language).formatToParts(1.5).filter(function (part) {
+          return part.type === 'decimal';
+        })[0].value;
+      } catch (e) {}
+      Page.separator = Page.separator || '.';
     },
     at: function (event) {
       var box = Page.client.getBoundingClientRect();
@@ -85,19 +117,13 @@ mergeInto(LibraryManager.library, {
       if (!Page.stopped) _fendrel_label_activated();
     });
     addEventListener('resize', Page.viewport);
-    // Where the layout gives the canvas other device pixels than asked for (a ratio
-    // like 1.1), it gets exactly those, so that its pixels stay the screen's.
-    if (window.ResizeObserver) new ResizeObserver(function (entries) {
-      var box = entries[0].devicePixelContentBoxSize;
-      if (!box || (box[0].inlineSize === Page.canvas.width && box[0].blockSize === Page.canvas.height)) return;
-      Page.canvas.width = box[0].inlineSize;
-      Page.canvas.height = box[0].blockSize;
-      Page.colour = -1;
-      _fendrel_repaint();
-    }).observe(Page.canvas, {box: 'device-pixel-content-box'});
+    Page.followDevicePixels();
     Page.viewport();
     Page.client.focus();
-    if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');
+    pageStarting = false;
+    (window.requestIdleCallback || setTimeout)(Page.learnSeparator);
+    // Without one (a private window, say), the page still works, only not offline.
+    if (navigator.serviceWorker) navigator.serviceWorker.register('sw.js').catch(function () {});
   },
 
   fendrel_client_size__deps: ['$Page'],
@@ -140,24 +166,17 @@ mergeInto(LibraryManager.library, {
     Page.layOut();
   },
 
-  fendrel_decimal_separator__deps: ['malloc'],
+  fendrel_decimal_separator__deps: ['$Page', 'malloc'],
   fendrel_decimal_separator: function () {
-    var parts = new Intl.NumberFormat(navigator.language).formatToParts(1.5);
-    var separator = parts.filter(function (part) { return part.type === 'decimal'; }).map(function (part) {
-      return part.value;
-    })[0] || '.';
-    var size = lengthBytesUTF8(separator) + 1, text = _malloc(size);
-    stringToUTF8(separator, text, size);
+    Page.learnSeparator();
+    var size = lengthBytesUTF8(Page.separator) + 1, text = _malloc(size);
+    stringToUTF8(Page.separator, text, size);
     return text;
   },
 
   fendrel_show_error__deps: ['$Page'],
   fendrel_show_error: function (message) {
     Page.stopped = true;
-    var error = document.createElement('p');
-    error.id = 'error';
-    error.setAttribute('role', 'alert');
-    error.textContent = UTF8ToString(message);
-    Page.client.replaceWith(error);
+    replaceClientWith(UTF8ToString(message));
   },
 });
