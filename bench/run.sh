@@ -44,12 +44,11 @@ ls -l build-windows-bench/fendrel.exe build-windows-bench/bench/floor.exe
 echo
 echo "== the page in headless Chromium against a plain JavaScript floor ($runs runs each, alternating)"
 mkdir -p build-bench/site
-ln -sfn "$PWD/build-web" build-bench/site/program
+ln -sfn "$PWD/build-web/site" build-bench/site/program
 ln -sfn "$PWD/bench/webfloor" build-bench/site/floor
 python3 -m http.server 8719 --bind 127.0.0.1 --directory build-bench/site > /dev/null 2>&1 &
 until (exec 3<> /dev/tcp/127.0.0.1/8719) 2> /dev/null; do sleep 0.1; done
 build-bench/bench/web_bench "$runs" http://127.0.0.1:8719/program/ http://127.0.0.1:8719/floor/ 2> /dev/null
-(cd build-web && for file in index.html fendrel.js fendrel.wasm fendrel.css manifest.webmanifest sw.js \
-    de.fendrel.Fendrel.svg icon-192.png icon-512.png; do
+(cd build-web/site && for file in *; do
     echo "$file $(stat -c %s "$file") bytes, $(gzip -9c "$file" | wc -c) gzipped"
 done)

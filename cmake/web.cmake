@@ -6,7 +6,3 @@ set(CMAKE_CROSSCOMPILING_EMULATOR node --no-experimental-fetch)
 # Emscripten's JavaScript optimizer needs acorn, which Debian keeps outside node's own
 # search path.
 set(CMAKE_CXX_LINKER_LAUNCHER env NODE_PATH=/usr/share/nodejs)
-# The page's files are fetched before its first frame: as small as the compiler can
-# make them.
-set(CMAKE_CXX_FLAGS_MINSIZEREL_INIT "-Oz -flto -DNDEBUG")
-set(CMAKE_EXE_LINKER_FLAGS_MINSIZEREL_INIT "-Oz -flto")
