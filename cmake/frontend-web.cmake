@@ -11,14 +11,17 @@ target_link_libraries(fendrel_web PUBLIC fendrel_exercise)
 
 set(site ${CMAKE_CURRENT_BINARY_DIR}/site)
 set(library ${CMAKE_CURRENT_SOURCE_DIR}/view/web/page.js)
+set(keypad ${CMAKE_CURRENT_SOURCE_DIR}/view/web/keypad.js)
 set(start ${CMAKE_CURRENT_SOURCE_DIR}/view/web/pagestart.js)
 add_executable(fendrel app/webmain.cpp)
 target_link_libraries(fendrel PRIVATE fendrel_web)
 set_target_properties(fendrel PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${site})
-# No eval and no new Function, as the page's Content-Security-Policy wants.
-target_link_options(fendrel PRIVATE --pre-js ${start} --js-library ${library} -sDYNAMIC_EXECUTION=0
+# No eval and no new Function, as the page's Content-Security-Policy wants. (SHELL:
+# keeps CMake from folding the two --js-library into one.)
+target_link_options(fendrel PRIVATE --pre-js ${start} "SHELL:--js-library ${library}" "SHELL:--js-library ${keypad}"
+    -sDYNAMIC_EXECUTION=0
     -sENVIRONMENT=web -sMALLOC=emmalloc -sINCOMING_MODULE_JS_API=[] -sEXPORTED_RUNTIME_METHODS=[])
-set_property(TARGET fendrel APPEND PROPERTY LINK_DEPENDS ${library} ${start})
+set_property(TARGET fendrel APPEND PROPERTY LINK_DEPENDS ${library} ${keypad} ${start})
 
 # The page with its stylesheet inside, its web app manifest, and the icons made from
 # the same SVG as the desktops'.

@@ -2,8 +2,10 @@
 # SPDX-License-Identifier: MIT
 # Makes the pictures in docs/ anew: a run and a report of the Linux program under
 # Xvfb, the same at Qt's scale factor 1.5 (drawn at 2), and a run and a report of
-# fendrel.exe under Wine. Each program is played with xdotool and captured from the
-# X server.
+# fendrel.exe under Wine, each played with xdotool and captured from the X server;
+# and a run and a report of the page in Chromium, Firefox and WebKit at a device
+# pixel ratio of 2, and a run on a phone held across and upright, taken by the
+# black-box tests and shown at their size in CSS pixels.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -11,6 +13,9 @@ scripts/install-deps.sh qt windows wine tests
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF > /dev/null
 cmake --build build > /dev/null
 scripts/build-windows.sh > /dev/null
+scripts/build-web.sh > /dev/null
+cmake -S . -B build-test -G Ninja -DBUILD_TESTING=ON -DFENDREL_WEB_BUILD="$PWD/build-web" > /dev/null
+cmake --build build-test --target test_desktops > /dev/null
 
 display=:77
 Xvfb "$display" -screen 0 1800x1300x24 -nolisten tcp -noreset > /dev/null 2>&1 &
@@ -52,4 +57,18 @@ localedef -i de_DE -c -f UTF-8 "$wine_home/de_DE.UTF-8"
 export LOCPATH=$wine_home LC_ALL=de_DE.UTF-8
 /usr/lib/wine/wine64 wineboot -i > /dev/null 2>&1
 run=docs/windows-run.png report=docs/windows-report.png play /usr/lib/wine/wine64 build-windows/fendrel.exe
+
+for engine in Chromium Firefox WebKit; do
+    name=$(echo "$engine" | tr '[:upper:]' '[:lower:]')
+    FENDREL_SCREENSHOTS=$wine_home/$name FENDREL_WEB_BUILD=$PWD/build-web \
+        build-test/tests/test_desktops "webPageIn$engine:de-DE at 2, offline" > /dev/null
+    for picture in run report; do
+        convert "$wine_home/$name-$picture.png" -sample 50% "docs/$name-$picture.png"
+    done
+done
+FENDREL_SCREENSHOTS=$wine_home/keypad FENDREL_WEB_BUILD=$PWD/build-web build-test/tests/test_desktops \
+    "keypadOnPhonesAndTablets:phone, landscape" "keypadOnPhonesAndTablets:phone, upright" > /dev/null
+for side in landscape upright; do
+    convert "$wine_home/keypad-phone-$side.png" -resize 33.3333% "docs/phone-$side.png"
+done
 ls -l docs/*.png

@@ -7,6 +7,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QNetworkReply>
+#include <QThread>
 #include <QTimer>
 
 namespace {
@@ -79,12 +80,14 @@ QJsonArray keyActions(Key key, int times)
     return {QJsonObject{{"type", "key"}, {"id", "keyboard"}, {"actions", actions}}};
 }
 
-QJsonArray clickActions(QPointF at)
+QJsonArray holdActions(QPointF at, int milliseconds, bool touch)
 {
     const QJsonArray actions{QJsonObject{{"type", "pointerMove"}, {"x", qRound(at.x())}, {"y", qRound(at.y())}},
                              QJsonObject{{"type", "pointerDown"}, {"button", 0}},
+                             QJsonObject{{"type", "pause"}, {"duration", milliseconds}},
                              QJsonObject{{"type", "pointerUp"}, {"button", 0}}};
-    return {QJsonObject{{"type", "pointer"}, {"id", "mouse"}, {"parameters", QJsonObject{{"pointerType", "mouse"}}},
+    const char* type = touch ? "touch" : "mouse";
+    return {QJsonObject{{"type", "pointer"}, {"id", type}, {"parameters", QJsonObject{{"pointerType", type}}},
                         {"actions", actions}}};
 }
 
@@ -130,7 +133,7 @@ QJsonObject CommandSocket::send(const QString& method, const QJsonObject& params
     return answer["result"].toObject();
 }
 
-Chromium::Chromium(const BrowserSettings& settings, const QStringList& options)
+Chromium::Chromium(const BrowserSettings& settings, const QStringList& options) : m_touch(settings.touch)
 {
     const int port = freePort();
     // As root it needs --no-sandbox; the rest keeps it from reaching out to the network.
@@ -151,7 +154,13 @@ Chromium::Chromium(const BrowserSettings& settings, const QStringList& options)
         return !page.isEmpty();
     });
     m_commands.open(page);
-    emulate(settings.viewport, settings.ratio);
+    if (m_touch) {
+        send("Emulation.setTouchEmulationEnabled", {{"enabled", true}, {"maxTouchPoints", 5}});
+        send("Emulation.setDeviceMetricsOverride", {{"width", settings.viewport.width()}, {"height", settings.viewport.height()},
+                                                    {"deviceScaleFactor", 0}, {"mobile", true}});
+    } else {
+        emulate(settings.viewport, settings.ratio);
+    }
 }
 
 void Chromium::emulate(QSize viewport, double ratio)
@@ -188,10 +197,19 @@ QImage Chromium::grab(const QRectF& area)
     return fromPng(send("Page.captureScreenshot", {{"clip", clip}, {"optimizeForSpeed", true}})["data"].toString());
 }
 
-void Chromium::click(QPointF at)
+void Chromium::hold(QPointF at, int milliseconds)
 {
-    for (const char* type : {"mousePressed", "mouseReleased"})
-        send("Input.dispatchMouseEvent", {{"type", type}, {"x", at.x()}, {"y", at.y()}, {"button", "left"}, {"clickCount", 1}});
+    const QJsonArray finger{QJsonObject{{"x", at.x()}, {"y", at.y()}}};
+    const auto event = [&](bool down) {
+        if (m_touch)
+            send("Input.dispatchTouchEvent", {{"type", down ? "touchStart" : "touchEnd"}, {"touchPoints", down ? finger : QJsonArray{}}});
+        else
+            send("Input.dispatchMouseEvent", {{"type", down ? "mousePressed" : "mouseReleased"}, {"x", at.x()}, {"y", at.y()},
+                                              {"button", "left"}, {"clickCount", 1}});
+    };
+    event(true);
+    QThread::msleep(milliseconds);
+    event(false);
 }
 
 void Chromium::press(Key key, int times)
@@ -204,12 +222,14 @@ void Chromium::press(Key key, int times)
         }
 }
 
-Firefox::Firefox(const BrowserSettings& settings)
+Firefox::Firefox(const BrowserSettings& settings) : m_touch(settings.touch)
 {
     QFile prefs(m_profile.filePath("user.js"));
     prefs.open(QIODevice::WriteOnly);
     prefs.write(QString("user_pref(\"intl.accept_languages\", \"%1\");\nuser_pref(\"layout.css.devPixelsPerPx\", \"%2\");\n")
                     .arg(settings.language, number(settings.ratio)).toUtf8());
+    if (m_touch) // a coarse pointer that cannot hover: a finger
+        prefs.write("user_pref(\"ui.primaryPointerCapabilities\", 1);\n");
     prefs.close();
     const QString port = QString::number(freePort());
     m_browser = std::make_unique<Program>("firefox-esr", QStringList{"--headless", "--no-remote", "--profile", m_profile.path(),
@@ -245,9 +265,9 @@ QImage Firefox::grab(const QRectF& area)
     return fromPng(m_commands.send("browsingContext.captureScreenshot", {{"context", m_context}, {"clip", clip}})["data"].toString());
 }
 
-void Firefox::click(QPointF at)
+void Firefox::hold(QPointF at, int milliseconds)
 {
-    m_commands.send("input.performActions", {{"context", m_context}, {"actions", clickActions(at)}});
+    m_commands.send("input.performActions", {{"context", m_context}, {"actions", holdActions(at, milliseconds, m_touch)}});
 }
 
 void Firefox::press(Key key, int times)
@@ -321,9 +341,9 @@ QImage WebKit::grab(const QRectF& area)
     return fromPng(command("GET", "/screenshot").toString()).copy(device.toAlignedRect());
 }
 
-void WebKit::click(QPointF at)
+void WebKit::hold(QPointF at, int milliseconds)
 {
-    command("POST", "/actions", {{"actions", clickActions(at)}});
+    command("POST", "/actions", {{"actions", holdActions(at, milliseconds, false)}});
 }
 
 void WebKit::press(Key key, int times)

@@ -14,11 +14,13 @@
 enum class Key { Left, Right, Up, Down, Return, KeypadEnter };
 
 // How the browser is to present itself: its language, its device pixel ratio, the
-// size of its viewport in CSS pixels.
+// size of its viewport in CSS pixels, and whether its pointer is a finger (a phone's
+// or a tablet's touch screen) or a mouse.
 struct BrowserSettings {
     QString language = "de-DE";
     double ratio = 1;
     QSize viewport{1280, 1024};
+    bool touch = false;
 };
 
 // One tab. Places and areas are in CSS pixels of the viewport.
@@ -31,7 +33,10 @@ public:
     QJsonValue evaluate(const QString& expression);
     // The area as the screen shows it, in device pixels.
     virtual QImage grab(const QRectF& area) = 0;
-    virtual void click(QPointF at) = 0;
+    // A click, or a tap of the finger.
+    void click(QPointF at) { hold(at, 0); }
+    // Presses there for so long, then lets go.
+    virtual void hold(QPointF at, int milliseconds) = 0;
     virtual void press(Key key, int times = 1) = 0;
 
 protected:
@@ -57,7 +62,8 @@ public:
     // With these command-line options besides those it needs to run here.
     explicit Chromium(const BrowserSettings& settings, const QStringList& options = {});
     // The viewport, and the device pixel ratio the page sees; a change of ratio is as
-    // a move to another screen.
+    // a move to another screen. A phone's or a tablet's screen has no ratio of its own
+    // here: under it, the browser would tell the canvas's size in CSS pixels.
     void emulate(QSize viewport, double ratio);
     QJsonObject send(const QString& method, const QJsonObject& params = {}) { return m_commands.send(method, params); }
     // Runs the script in every page, before the page's own.
@@ -66,7 +72,7 @@ public:
     void open(const QString& url) override;
     void reload() override;
     QImage grab(const QRectF& area) override;
-    void click(QPointF at) override;
+    void hold(QPointF at, int milliseconds) override;
     void press(Key key, int times = 1) override;
 
 private:
@@ -74,6 +80,7 @@ private:
     QTemporaryDir m_profile;
     std::unique_ptr<Program> m_browser;
     CommandSocket m_commands;
+    bool m_touch;
 };
 
 class Firefox final : public Browser {
@@ -83,7 +90,7 @@ public:
     void open(const QString& url) override;
     void reload() override;
     QImage grab(const QRectF& area) override;
-    void click(QPointF at) override;
+    void hold(QPointF at, int milliseconds) override;
     void press(Key key, int times = 1) override;
 
 private:
@@ -92,6 +99,7 @@ private:
     std::unique_ptr<Program> m_browser;
     CommandSocket m_commands;
     QString m_context; // the tab
+    bool m_touch;
 };
 
 // WebKitGTK's MiniBrowser, on an X server of its own.
@@ -103,7 +111,7 @@ public:
     void open(const QString& url) override;
     void reload() override;
     QImage grab(const QRectF& area) override;
-    void click(QPointF at) override;
+    void hold(QPointF at, int milliseconds) override;
     void press(Key key, int times = 1) override;
 
 private:

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QJsonArray>
 #include <QTest>
+#include <QThread>
 
 #include <cmath>
 
@@ -53,8 +54,11 @@ void pressTimes(const Screen& screen, Key key, int times)
 
 // Plays a run as a user would: the prompt, a click on it, each arrow key, the post
 // centred, twenty shots, the report. What the screen shows is checked at each step.
+// Where FENDREL_SCREENSHOTS is set, the run and the report are saved as pictures
+// whose names begin with it.
 void playRun(const Screen& screen, Deviations& deviations)
 {
+    const QString pictures = qEnvironmentVariable("FENDREL_SCREENSHOTS");
     int s = screen.scale;
     QVERIFY(screen.settle());
     const QImage prompt = screen.client();
@@ -86,6 +90,8 @@ void playRun(const Screen& screen, Deviations& deviations)
         QCOMPARE(sight.deviceLeft - before.deviceLeft, move.dx * s);
         QCOMPARE(sight.deviceTop - before.deviceTop, move.dy * s);
     }
+    if (!pictures.isEmpty())
+        screen.client().save(pictures + "-run.png");
 
     // Centred in the notch with its top level with the rear sight: equal gaps.
     pressTimes(screen, sight.postX > 303 ? Key::Left : Key::Right, std::abs(sight.postX - 303));
@@ -113,6 +119,8 @@ void playRun(const Screen& screen, Deviations& deviations)
     // The picture is gone and the report shows: the prompt, a blank line, twenty
     // shots and the means.
     const QImage report = screen.client();
+    if (!pictures.isEmpty())
+        report.save(pictures + "-report.png");
     QVERIFY(pictureIsEmpty(report));
     QCOMPARE(textLines(report, QRect(8 * s, 8 * s, 769 * s, 553 * s)), 22);
 }
@@ -451,6 +459,55 @@ private slots:
         QVERIFY(chromium.evaluate("document.getElementById('fendrel')").isNull());
     }
 
+    // On phones and tablets: the pad beside the client area in landscape and below it
+    // upright, both in the viewport, nothing to scroll, every key at least 44 CSS
+    // pixels; the picture at the most device pixels per picture pixel at which both
+    // fit; on an upright phone the request to turn it.
+    void keypadOnPhonesAndTablets_data()
+    {
+        QTest::addColumn<QSize>("viewport");
+        QTest::addColumn<double>("ratio");
+        QTest::addColumn<int>("scale");
+        QTest::addColumn<bool>("beside");
+        QTest::addColumn<bool>("turn");
+        QTest::newRow("phone, landscape") << QSize(844, 390) << 3.0 << 2 << true << false;
+        QTest::newRow("phone, upright") << QSize(390, 844) << 3.0 << 1 << false << true;
+        QTest::newRow("tablet, upright") << QSize(820, 1180) << 2.0 << 2 << false << false;
+        QTest::newRow("tablet, landscape") << QSize(1180, 820) << 2.0 << 2 << true << false;
+    }
+    void keypadOnPhonesAndTablets()
+    {
+        QFETCH(QSize, viewport);
+        QFETCH(double, ratio);
+        QFETCH(int, scale);
+        QFETCH(bool, beside);
+        QFETCH(bool, turn);
+        const auto site = serveSite();
+        Chromium chromium({"de-DE", ratio, viewport, true});
+        chromium.open(site->url);
+        QVERIFY(waitUntil([&] { return showsPrompt(chromium); }));
+        const QRectF client = boxes(chromium, "#fendrel").value(0);
+        QCOMPARE((client.size() * ratio).toSize(), QSize(792, 573) * scale);
+        const QList<QRectF> keys = boxes(chromium, "#keypad button");
+        QCOMPARE(keys.size(), 5);
+        QRectF pad;
+        for (const QRectF& key : keys) {
+            QVERIFY(key.width() >= 44 && key.height() >= 44);
+            pad |= key;
+        }
+        qInfo("client area %gx%g at %g,%g, pad at %g,%g", client.width(), client.height(), client.x(), client.y(), pad.x(), pad.y());
+        QVERIFY(beside ? pad.left() > client.right() : pad.top() > client.bottom());
+        QVERIFY(QRectF(QPointF(), QSizeF(viewport)).contains(pad | client));
+        QCOMPARE(chromium.evaluate("[document.documentElement.scrollWidth, document.documentElement.scrollHeight]"),
+                 QJsonValue(QJsonArray{viewport.width(), viewport.height()}));
+        QCOMPARE(chromium.evaluate("!document.getElementById('turn').hidden").toBool(), turn);
+        if (const QString pictures = qEnvironmentVariable("FENDREL_SCREENSHOTS"); !pictures.isEmpty()) {
+            chromium.click(client.center()); // a run, started by a tap
+            QThread::msleep(500);
+            chromium.grab(QRectF(QPointF(), QSizeF(viewport))).save(pictures + "-" + QString(QTest::currentDataTag()).replace(", ", "-") + ".png");
+        }
+    }
+
 private:
     // The site on a port of its own, for as long as the object lives.
     struct Site {
@@ -476,9 +533,10 @@ private:
         QTest::addColumn<bool>("offline");
         QTest::addColumn<double>("laterRatio"); // halfway through the shots; 0: none
         QTest::addColumn<QString>("oddities");  // run before the page's own script
+        QTest::addColumn<bool>("touch");        // on a phone in landscape, by touch alone
         const auto row = [&](const char* name, const char* language, double ratio, bool offline, double laterRatio = 0,
-                             const QString& oddities = {}) {
-            QTest::newRow(name) << engine << language << ratio << offline << laterRatio << oddities;
+                             const QString& oddities = {}, bool touch = false) {
+            QTest::newRow(name) << engine << language << ratio << offline << laterRatio << oddities << touch;
         };
         if (engine == "Chromium") {
             row("de-DE at 1, then 2", "de-DE", 1, false, 2);
@@ -496,6 +554,37 @@ private:
             row("de-DE at 2, offline", "de-DE", 2, true);
             row("en-US at 1", "en-US", 1, false);
         }
+        if (engine != "WebKit")
+            row("phone, by touch", "de-DE", 3, false, 0, {}, true);
+    }
+
+    static std::unique_ptr<Browser> startBrowser(const QString& engine, const BrowserSettings& settings, const QString& oddities = {})
+    {
+        if (engine == "Firefox")
+            return std::make_unique<Firefox>(settings);
+        if (engine == "WebKit")
+            return std::make_unique<WebKit>(settings);
+        auto chromium = std::make_unique<Chromium>(settings);
+        if (!oddities.isEmpty())
+            chromium->beforeEveryPage(oddities);
+        return chromium;
+    }
+
+    // Where the elements are on the page, in CSS pixels.
+    static QList<QRectF> boxes(Browser& browser, const QString& selector)
+    {
+        QList<QRectF> found;
+        for (const QJsonValue& box : browser.evaluate("[...document.querySelectorAll('" + selector + "')].map(e => { "
+                                                      "const r = e.getBoundingClientRect(); return [r.x, r.y, r.width, r.height]; })").toArray()) {
+            const QJsonArray b = box.toArray();
+            found.append(QRectF(b[0].toDouble(), b[1].toDouble(), b[2].toDouble(), b[3].toDouble()));
+        }
+        return found;
+    }
+
+    static bool showsPrompt(Browser& browser)
+    {
+        return browser.evaluate("document.getElementById('AnzeigeLbl')?.textContent") == "Zum Starten hier klicken []";
     }
 
     static void webPage()
@@ -506,38 +595,27 @@ private:
         QFETCH(bool, offline);
         QFETCH(double, laterRatio);
         QFETCH(QString, oddities);
+        QFETCH(bool, touch);
         auto site = serveSite();
-        const BrowserSettings settings{language, ratio};
-        std::unique_ptr<Browser> browser;
-        if (engine == "Chromium") {
-            auto chromium = std::make_unique<Chromium>(settings);
-            if (!oddities.isEmpty())
-                chromium->beforeEveryPage(oddities);
-            browser = std::move(chromium);
-        } else if (engine == "Firefox") {
-            browser = std::make_unique<Firefox>(settings);
-        } else {
-            browser = std::make_unique<WebKit>(settings);
-        }
+        const BrowserSettings settings{language, ratio, touch ? QSize(844, 390) : QSize(1280, 1024), touch};
+        const std::unique_ptr<Browser> browser = startBrowser(engine, settings, oddities);
         browser->open(site->url);
-        const auto shown = [&] { return browser->evaluate("document.getElementById('AnzeigeLbl')?.textContent") == "Zum Starten hier klicken []"; };
-        QVERIFY(waitUntil(shown));
+        QVERIFY(waitUntil([&] { return showsPrompt(*browser); }));
         if (offline) {
             QVERIFY(browser->evaluate("navigator.serviceWorker.ready.then(() => true)").toBool());
             site->server.reset();
             browser->reload();
-            QVERIFY(waitUntil(shown));
+            QVERIFY(waitUntil([&] { return showsPrompt(*browser); }));
         }
         QCOMPARE(browser->evaluate("document.title").toString(), QString("Fendrel"));
-        // The client area in CSS pixels, at its size, and the canvas filling it.
+        // The client area at its size, and the canvas filling it; on the phone at 2,
+        // the most at which it fits beside the pad.
         QRectF client;
         const auto locate = [&] {
-            const int scale = ratio > 1 ? 2 : 1;
-            const QJsonArray boxes = browser->evaluate("[...document.querySelectorAll('#fendrel, canvas')].map(e => { "
-                                                       "const r = e.getBoundingClientRect(); return [r.x, r.y, r.width, r.height]; })").toArray();
-            const auto rect = [&](int i) { const QJsonArray b = boxes[i].toArray(); return QRectF(b[0].toDouble(), b[1].toDouble(), b[2].toDouble(), b[3].toDouble()); };
-            client = rect(0);
-            return client == rect(1) && (client.size() * ratio).toSize() == QSize(792, 573) * scale ? scale : 0;
+            const int scale = ratio >= 1.5 ? 2 : 1;
+            const QList<QRectF> area = boxes(*browser, "#fendrel, canvas");
+            client = area.value(0);
+            return area.value(1) == client && (client.size() * ratio).toSize() == QSize(792, 573) * scale ? scale : 0;
         };
 
         Screen screen;
@@ -552,14 +630,36 @@ private:
         screen.background = qRgb(240, 240, 240);
         screen.client = [&] { return browser->grab(client); };
         screen.click = [&](QPoint at) { browser->click(client.topLeft() + QPointF(at) / ratio); };
-        screen.press = [&](Key key) { browser->press(key); };
-        screen.pressTimes = [&](Key key, int times) { browser->press(key, times); };
+        // By touch, each key a tap on the pad's, in the order of Key.
+        const QList<QRectF> pad = boxes(*browser, "#keypad button");
+        const std::map<Key, QPointF> keys{{Key::Up, pad.value(0).center()}, {Key::Left, pad.value(1).center()},
+            {Key::Return, pad.value(2).center()}, {Key::KeypadEnter, pad.value(2).center()}, {Key::Right, pad.value(3).center()},
+            {Key::Down, pad.value(4).center()}};
+        screen.press = [&](Key key) { touch ? browser->click(keys.at(key)) : browser->press(key); };
+        if (!touch)
+            screen.pressTimes = [&](Key key, int times) { browser->press(key, times); };
+        QCOMPARE(pad.isEmpty() || pad.value(0).isEmpty(), !touch); // a desktop shows no pad
         Deviations deviations;
         playRun(screen, deviations);
         if (QTest::currentTestFailed())
             return;
         QCOMPARE(browser->evaluate("document.getElementById('AnzeigeLbl').textContent").toString(),
                  reportText(deviations, language == "de-DE" && oddities.isEmpty() ? ',' : '.'));
+        if (!touch)
+            return;
+        // The pad has left the keyboard with the client area; a key held repeats, after
+        // 500 ms every 33 ms, and stops when the finger lifts.
+        QCOMPARE(browser->evaluate("document.activeElement.id").toString(), QString("fendrel"));
+        screen.click(QPoint(40, 15) * screen.scale);
+        QVERIFY(waitUntil([&] { return readSight(screen.client(), screen.scale).rearSight; }));
+        const int before = readSight(screen.client(), screen.scale).postX;
+        browser->hold(keys.at(Key::Right), 1000);
+        QVERIFY(screen.settle());
+        const int held = readSight(screen.client(), screen.scale).postX;
+        qInfo("held for a second, the post moved %d pixels", held - before);
+        QVERIFY(held - before >= 10 && held - before <= 2 + 600 / 33);
+        QThread::msleep(300);
+        QCOMPARE(readSight(screen.client(), screen.scale).postX, held);
     }
 };
 

@@ -32,7 +32,7 @@ void FendrelWindow::viewport(double devicePixelRatio, int width, int height)
     if (scale == m_scale)
         return;
     m_scale = scale;
-    fendrel_client_size(WindowLayout::clientWidth * scale, WindowLayout::clientHeight * scale);
+    fendrel_client_size(WindowLayout::clientWidth * scale, WindowLayout::clientHeight * scale, scale);
     m_anzeigeLbl.scale(scale);
     repaint();
 }

@@ -5,11 +5,13 @@
 // are in device pixels; the page turns them into CSS pixels.
 
 extern "C" {
-// Listens to the client area's mouse and keys, the label's activation by assistive
-// technology, and changes of the viewport and of the device pixel ratio.
+// Listens to the client area's mouse, touch and keys, the keypad's keys, the label's
+// activation by assistive technology, and changes of the viewport, of the device
+// pixel ratio and of the pointer.
 void fendrel_attach();
-// Client area and canvas of this many device pixels; the canvas is then blank.
-void fendrel_client_size(int width, int height);
+// Client area and canvas of this many device pixels, at this many per picture pixel;
+// the canvas is then blank.
+void fendrel_client_size(int width, int height, int scale);
 void fendrel_fill(int x, int y, int width, int height, int red, int green, int blue);
 // Sets the label element's text, as text, never as HTML.
 void fendrel_label_caption(const char* text);

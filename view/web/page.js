@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: MIT
 // The page's side of the browser front end, handed to Emscripten's linker as a
-// library: the canvas, the label element and the page's events. It holds no exercise
-// logic; the C++ side decides what an event means and what to draw.
+// library: the canvas, the label element and the page's events, with the keypad of
+// keypad.js. It holds no exercise logic; the C++ side decides what an event means and
+// what to draw.
 
 mergeInto(LibraryManager.library, {
+  $Page__deps: ['$Keypad'],
   $Page: {
     client: null, canvas: null, context: null, label: null,
     stopped: false,   // after a run-time error the page takes no more input
     size: [0, 0],     // the client area in device pixels
+    scale: 1,         // device pixels per picture pixel
     place: [0, 0, 0, 0, 0], // the label: left, top, width, height, font size
     ratio: 1,
     query: null,
@@ -24,7 +27,8 @@ mergeInto(LibraryManager.library, {
     css: function (devicePixels) { return devicePixels / Page.ratio + 'px'; },
     layOut: function () {
       var m = Page.margin(), client = Page.client.style, label = Page.label.style;
-      client.left = client.top = Page.css(m);
+      client.left = Page.css(m);
+      client.top = Page.css(Keypad.layOut(m, Page.size[0], Page.size[1], Page.scale, Page.ratio));
       client.width = Page.canvas.style.width = Page.css(Page.size[0]);
       client.height = Page.canvas.style.height = Page.css(Page.size[1]);
       label.left = Page.css(Page.place[0]);
@@ -33,16 +37,18 @@ mergeInto(LibraryManager.library, {
       label.height = Page.css(Page.place[3]);
       label.fontSize = Page.css(Page.place[4]);
     },
-    // Tells the C++ side the viewport in device pixels, at every change of size and
-    // of the device pixel ratio (zoom, another screen).
+    // Tells the C++ side the room for the client area in device pixels, at every
+    // change of size and of the device pixel ratio (zoom, another screen), and when
+    // the keypad comes or goes.
     viewport: function () {
       // Whatever the browser says, a ratio that can be drawn at: no canvas of a
       // size no browser allocates.
       var ratio = window.devicePixelRatio;
       Page.ratio = ratio > 0 && ratio <= 16 ? ratio : 1;
+      var m = 2 * Page.margin(), pad = Keypad.room(Page.ratio), landscape = Keypad.landscape();
+      _fendrel_viewport(Page.ratio, Math.floor(innerWidth * Page.ratio) - m - (landscape ? pad : 0),
+                        Math.floor(innerHeight * Page.ratio) - m - (landscape ? 0 : pad));
       if (Page.size[0]) Page.layOut();
-      var m = 2 * Page.margin();
-      _fendrel_viewport(Page.ratio, Math.floor(innerWidth * Page.ratio) - m, Math.floor(innerHeight * Page.ratio) - m);
       // Kept, so that the query lives on until the ratio changes.
       Page.query = window.matchMedia && matchMedia('(resolution: ' + Page.ratio + 'dppx)');
       if (Page.query && Page.query.addEventListener) Page.query.addEventListener('change', Page.viewport, {once: true});
@@ -79,6 +85,21 @@ mergeInto(LibraryManager.library, {
       var box = Page.client.getBoundingClientRect();
       return [Math.floor((event.clientX - box.left) * Page.ratio), Math.floor((event.clientY - box.top) * Page.ratio)];
     },
+    pressed: function (event) {
+      if (Page.stopped) return;
+      Page.client.focus();
+      var at = Page.at(event);
+      _fendrel_mouse_down(event.button, at[0], at[1], event.detail === 2);
+    },
+    // Released anywhere: outside the client area it completes no click.
+    released: function (event) {
+      if (Page.stopped) return;
+      var at = Page.at(event);
+      _fendrel_mouse_up(event.button, at[0], at[1]);
+    },
+    keyDown: function (code, shift) {
+      if (!Page.stopped) _fendrel_key_down(code, shift);
+    },
     // Windows' virtual-key codes for the keys the exercise knows; the keypad's Enter
     // is "Enter" too, and with Num Lock off its arrows are arrows.
     keyCodes: {ArrowLeft: 37, ArrowUp: 38, ArrowRight: 39, ArrowDown: 40, Enter: 13},
@@ -92,25 +113,27 @@ mergeInto(LibraryManager.library, {
 
   fendrel_attach__deps: ['$Page'],
   fendrel_attach: function () {
-    Page.client.addEventListener('mousedown', function (event) {
-      if (Page.stopped) return;
-      Page.client.focus();
-      var at = Page.at(event);
-      _fendrel_mouse_down(event.button, at[0], at[1], event.detail === 2);
-    });
-    // Released anywhere: outside the client area it completes no click.
-    window.addEventListener('mouseup', function (event) {
-      if (Page.stopped) return;
-      var at = Page.at(event);
-      _fendrel_mouse_up(event.button, at[0], at[1]);
-    });
+    Page.client.addEventListener('mousedown', Page.pressed);
+    window.addEventListener('mouseup', Page.released);
+    // A finger or a pen, the primary one, by its pointer events; the mouse events a
+    // browser would make of them follow no more. The mouse keeps its own, as on any
+    // desktop.
+    var touch = function (handle) {
+      return function (event) {
+        if (event.pointerType === 'mouse' || !event.isPrimary) return;
+        event.preventDefault();
+        handle(event);
+      };
+    };
+    Page.client.addEventListener('pointerdown', touch(Page.pressed));
+    window.addEventListener('pointerup', touch(Page.released));
+    Page.client.addEventListener('contextmenu', function (event) { if (Keypad.shown()) event.preventDefault(); });
     Page.client.addEventListener('keydown', function (event) {
-      if (Page.stopped) return;
       var code = Page.keyCodes[event.key];
       if (code) event.preventDefault(); // no scrolling; other keys keep their meaning
-      var shift = (event.shiftKey ? 1 : 0) | (event.ctrlKey ? 2 : 0) | (event.altKey ? 4 : 0);
-      _fendrel_key_down(code || event.keyCode || 0, shift);
+      Page.keyDown(code || event.keyCode || 0, (event.shiftKey ? 1 : 0) | (event.ctrlKey ? 2 : 0) | (event.altKey ? 4 : 0));
     });
+    Keypad.attach(function (code) { Page.keyDown(code, 0); }, Page.viewport);
     // The mouse passes through the label; a click that reaches it comes from
     // assistive technology, which activates the label as the press action does.
     Page.label.addEventListener('click', function () {
@@ -127,8 +150,9 @@ mergeInto(LibraryManager.library, {
   },
 
   fendrel_client_size__deps: ['$Page'],
-  fendrel_client_size: function (width, height) {
+  fendrel_client_size: function (width, height, scale) {
     Page.size = [width, height];
+    Page.scale = scale;
     Page.canvas.width = width;
     Page.canvas.height = height;
     Page.colour = -1; // a new size resets the context's fill
