@@ -26,14 +26,23 @@ add_executable(fendrel app/qtmain.cpp)
 target_link_libraries(fendrel PRIVATE fendrel_qt)
 target_compile_definitions(fendrel PRIVATE FENDREL_APP_ID="${FENDREL_APP_ID}")
 
+# The version is set once, above; the changelog and the metainfo name it as their
+# newest release, and the manual page is given it.
+file(STRINGS data/debian/changelog newest LIMIT_COUNT 1)
+file(READ data/${FENDREL_APP_ID}.metainfo.xml metainfo)
+if(NOT newest MATCHES "^fendrel \\(${PROJECT_VERSION}\\) " OR NOT metainfo MATCHES "<releases>[ \n]*<release version=\"${PROJECT_VERSION}\"")
+    message(FATAL_ERROR "data/debian/changelog and the metainfo must begin with release ${PROJECT_VERSION}")
+endif()
+configure_file(data/fendrel.1.in fendrel.1 @ONLY)
+
 # The manual page and the changelog go in compressed, without time stamps, as Debian
 # wants them.
 find_program(GZIP gzip REQUIRED)
-foreach(file IN ITEMS fendrel.1 debian/changelog)
+foreach(file IN ITEMS ${CMAKE_CURRENT_BINARY_DIR}/fendrel.1 ${CMAKE_CURRENT_SOURCE_DIR}/data/debian/changelog)
     get_filename_component(name ${file} NAME)
     add_custom_command(OUTPUT ${name}.gz
-        COMMAND ${GZIP} -9nc ${CMAKE_CURRENT_SOURCE_DIR}/data/${file} > ${name}.gz
-        DEPENDS data/${file})
+        COMMAND ${GZIP} -9nc ${file} > ${name}.gz
+        DEPENDS ${file})
     list(APPEND compressed ${CMAKE_CURRENT_BINARY_DIR}/${name}.gz)
 endforeach()
 add_custom_target(fendrel_documents ALL DEPENDS ${compressed})

@@ -40,7 +40,7 @@ add_custom_command(OUTPUT ${page_files}
             ${CMAKE_CURRENT_SOURCE_DIR}/cmake/inlinestyle.py VERBATIM)
 set(files fendrel.js fendrel.wasm ${page})
 add_custom_command(OUTPUT ${site}/sw.js
-    COMMAND ${CMAKE_COMMAND} -DTEMPLATE=${web}/sw.js.in -DOUTPUT=sw.js "-DFILES=${files}"
+    COMMAND ${CMAKE_COMMAND} -DTEMPLATE=${web}/sw.js.in -DOUTPUT=sw.js -DFENDREL_VERSION=${PROJECT_VERSION} "-DFILES=${files}"
             -P ${CMAKE_CURRENT_SOURCE_DIR}/cmake/webcache.cmake
     DEPENDS fendrel ${page_files} ${web}/sw.js.in ${CMAKE_CURRENT_SOURCE_DIR}/cmake/webcache.cmake
     WORKING_DIRECTORY ${site} VERBATIM)
@@ -49,7 +49,8 @@ add_custom_command(OUTPUT ${site}/sw.js
 # site/, in a fixed order and with fixed times, so that it is the same for the same
 # source.
 set(zip ${CMAKE_CURRENT_BINARY_DIR}/fendrel-${PROJECT_VERSION}-web.zip)
+list(TRANSFORM files PREPEND ${site}/ OUTPUT_VARIABLE site_files)
 add_custom_command(OUTPUT ${zip}
-    COMMAND ${FENDREL_ZIP} ${zip} ${site} ${files} sw.js
+    COMMAND ${FENDREL_ZIP} ${zip} ${site_files} ${site}/sw.js
     DEPENDS ${site}/sw.js ${CMAKE_CURRENT_SOURCE_DIR}/cmake/zip.py VERBATIM)
 add_custom_target(fendrel_site ALL DEPENDS ${zip})

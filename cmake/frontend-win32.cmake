@@ -3,8 +3,9 @@
 # version information, and a zip with the exe, the README and the licence.
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
 # Every program here, tests too, carries the C++ and GCC run-times inside itself, so
-# that it needs only the DLLs every Windows has.
-add_link_options(-static)
+# that it needs only the DLLs every Windows has; and no time of its build, so that the
+# same source gives the same exe.
+add_link_options(-static -Wl,--no-insert-timestamp)
 enable_language(RC)
 
 # The icon, made from the same SVG as the Linux desktop's.
@@ -35,13 +36,11 @@ add_executable(fendrel WIN32 app/win32main.cpp ${CMAKE_CURRENT_BINARY_DIR}/fendr
 target_link_libraries(fendrel PRIVATE fendrel_win32)
 target_link_options(fendrel PRIVATE -municode -s)
 
-install(TARGETS fendrel RUNTIME DESTINATION .)
-install(FILES README.md LICENSE DESTINATION .)
-set(CPACK_PACKAGE_NAME fendrel)
-set(CPACK_SYSTEM_NAME windows-${CMAKE_SYSTEM_PROCESSOR})
-set(CPACK_GENERATOR ZIP)
-set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
-include(CPack)
+set(zip ${CMAKE_CURRENT_BINARY_DIR}/fendrel-${PROJECT_VERSION}-windows-${CMAKE_SYSTEM_PROCESSOR}.zip)
+add_custom_command(OUTPUT ${zip}
+    COMMAND ${FENDREL_ZIP} ${zip} $<TARGET_FILE:fendrel> ${CMAKE_CURRENT_SOURCE_DIR}/README.md ${CMAKE_CURRENT_SOURCE_DIR}/LICENSE
+    DEPENDS fendrel README.md LICENSE ${CMAKE_CURRENT_SOURCE_DIR}/cmake/zip.py VERBATIM)
+add_custom_target(fendrel_zip ALL DEPENDS ${zip})
 
 option(FENDREL_BENCH "Build the Win32 floor that the benchmark compares with" OFF)
 if(FENDREL_BENCH)

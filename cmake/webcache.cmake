@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: MIT
-# Writes the service worker: the page's files, and a digest of their contents that
-# names its cache. Run as: cmake -DTEMPLATE=sw.js.in -DOUTPUT=sw.js -DFILES="a;b" -P webcache.cmake
+# Writes the service worker: the page's files, and the version and a digest of their
+# contents that name its cache.
+# Run as: cmake -DTEMPLATE=sw.js.in -DOUTPUT=sw.js -DFENDREL_VERSION=1.2 -DFILES="a;b" -P webcache.cmake
 set(contents "")
 set(FENDREL_WEB_FILES "'./'")
 foreach(file IN LISTS FILES)

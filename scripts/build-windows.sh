@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: MIT
 # Installs what is missing and cross-builds the Win32 front end with MinGW-w64:
 # build-windows/fendrel.exe (64-bit) and build-windows-i686/fendrel.exe (32-bit), each
-# with its tests, and build-windows/fendrel-*-windows-x86_64.zip with the exe, the
-# README and the licence.
+# with its tests and a zip beside it (fendrel-*-windows-x86_64.zip, ...-i686.zip) with
+# the exe, the README and the licence.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -15,5 +15,4 @@ for arch in x86_64 i686; do
         -DCMAKE_BUILD_TYPE=MinSizeRel -DBUILD_TESTING=ON > /dev/null
     cmake --build "$build"
 done
-(cd build-windows && cpack -G ZIP > /dev/null)
-ls -l build-windows/fendrel.exe build-windows-i686/fendrel.exe build-windows/fendrel-*.zip
+ls -l build-windows/fendrel.exe build-windows-i686/fendrel.exe build-windows*/fendrel-*.zip
