@@ -47,6 +47,9 @@ foreach(file IN ITEMS ${CMAKE_CURRENT_BINARY_DIR}/fendrel.1 ${CMAKE_CURRENT_SOUR
 endforeach()
 add_custom_target(fendrel_documents ALL DEPENDS ${compressed})
 
+# Folders as Debian's own packages have them, whatever the umask of the build.
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+    WORLD_READ WORLD_EXECUTE)
 install(TARGETS fendrel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # Stripped as Debian's own packages are: no symbols, no compiler notes.
 install(CODE "execute_process(COMMAND ${CMAKE_STRIP} --remove-section=.comment --remove-section=.note
