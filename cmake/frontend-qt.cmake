@@ -77,6 +77,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 # carries the X11 and offscreen platform plugins, qt6-wayland the Wayland one.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS ${CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS})
 include(CPack)
 
 option(FENDREL_BENCH "Build the benchmarks and the floor program they compare with" OFF)
