@@ -47,9 +47,6 @@ foreach(file IN ITEMS ${CMAKE_CURRENT_BINARY_DIR}/fendrel.1 ${CMAKE_CURRENT_SOUR
 endforeach()
 add_custom_target(fendrel_documents ALL DEPENDS ${compressed})
 
-# Folders as Debian's own packages have them, whatever the umask of the build.
-set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
-    WORLD_READ WORLD_EXECUTE)
 install(TARGETS fendrel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # Stripped as Debian's own packages are: no symbols, no compiler notes.
 install(CODE "execute_process(COMMAND ${CMAKE_STRIP} --remove-section=.comment --remove-section=.note
@@ -77,7 +74,6 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 # carries the X11 and offscreen platform plugins, qt6-wayland the Wayland one.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
-set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS ${CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS})
 include(CPack)
 
 option(FENDREL_BENCH "Build the benchmarks and the floor program they compare with" OFF)

@@ -15,6 +15,8 @@ if [ -n "$(git status --porcelain --untracked-files=no)" ]; then
 fi
 export SOURCE_DATE_EPOCH
 SOURCE_DATE_EPOCH=$(git log -1 --format=%ct)
+# The package's folders take their permissions from the umask: those of Debian's own.
+umask 022
 build=build-release
 rm -rf "$build" dist
 configure() { cmake -S . -B "$build/$1" -G Ninja -DBUILD_TESTING=OFF "${@:2}" > /dev/null && cmake --build "$build/$1"; }
